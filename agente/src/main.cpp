@@ -8,7 +8,10 @@
 #include "Logger/Logger.h"
 #include "Utilidade/Properties.h"
 #include "Utilidade/PropertyReader.h"
+#include "agente/src/Agente.h"
 #include "agente/src/configure_logger.h"
+#include "atuador/src/Atuador.h"
+#include "sensor/src/Sensor.h"
 
 namespace {
 
@@ -85,6 +88,11 @@ int main(int argc, char* argv[])
     try {
         TLOG(log_DEBUG) << "Iniciando a conexao.";
         ConexaoSocketTCP conexao(host, porta);
+        Sensor sensor(conexao);
+        Atuador atuador(conexao);
+        Agente agente(sensor, atuador, numero, nomeTime);
+        agente.conectar();
+        agente.executar();
     } catch (const std::exception& e) {
         std::cerr << e.what() << std::endl;
     } catch (const boost::system::error_code& e) {

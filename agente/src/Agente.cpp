@@ -1,0 +1,172 @@
+#include "agente/src/Agente.h"
+
+#include "Logger/Logger.h"
+#include "Utilidade/util.h"
+#include "atuador/src/ComandoBeam.h"
+#include "mundo/src/ArmazenadorObjetos.h"
+#include "mundo/src/Corpo.h"
+#include "mundo/src/DadosMundo.h"
+#include "mundo/src/Memoria.h"
+#include "movimento/src/MoverCabecaPara.h"
+
+Agente::Agente(Sensor& sensorInicial, Atuador& atuadorInicial, std::string numeroTexto, std::string time)
+    : sensor(sensorInicial),
+      atuador(atuadorInicial),
+      modeloMundo(),
+      numero(convert_to<int>(numeroTexto)),
+      nomeTime(time),
+      lado(-1),
+      movimentos{nullptr, nullptr},
+      juntaAtingida(),
+      estado(EM_PE)
+{
+}
+
+Agente::~Agente()
+{
+    delete movimentos[CORPO];
+    delete movimentos[CABECA];
+}
+
+void Agente::conectar()
+{
+    TLOG(log_DEBUG) << "Solicitando a criacao do NAO";
+    atuador.atuarMundo("(scene rsg/agent/nao/nao.rsg)");
+    sensor.captarMundo();
+    TLOG(log_DEBUG) << "Iniciando o Jogador numero " << numero;
+    atuador.atuarMundo("(init (unum " + convert_to<std::string>(numero) + ")(teamname " + nomeTime + "))");
+}
+
+void Agente::executar()
+{
+    for (;;) {
+        executarCiclo();
+    }
+}
+
+void Agente::executarCiclo()
+{
+    sensor.captarMundo();
+    atualizarMemoria();
+    checkIdLado();
+    pensar();
+    gerenciarMovimento(CORPO);
+    gerenciarMovimento(CABECA);
+    atuador.atuarMundo();
+}
+
+double Agente::agora()
+{
+    return sensor.getMundo()->getTempoAtual();
+}
+
+void Agente::atualizarMemoria()
+{
+    DadosMundo* mundo = sensor.getMundo();
+    modeloMundo.atualizarMemoria(mundo->getTempoAtual(), mundo->getObjetos(), sensor.getCorpo()->getGyrorate("torso"));
+    modeloMundo.getMemoria().imprimir();
+}
+
+void Agente::checkIdLado()
+{
+    DadosMundo* mundo = sensor.getMundo();
+    const std::string ladoCampo = mundo->getLadoCampo();
+    if (ladoCampo != "null") {
+        if (ladoCampo == "left") {
+            lado = 0;
+            TLOG(log_DEBUG) << "Lado esquerdo";
+        } else {
+            lado = 1;
+            TLOG(log_DEBUG) << "Lado direito";
+        }
+    }
+    const int numeroJogo = mundo->getNumeroJogador();
+    if (numeroJogo != 0) {
+        numero = numeroJogo;
+        TLOG(log_DEBUG) << "Numero: " << numero;
+    }
+}
+
+bool Agente::isBolaConhecida() const
+{
+    return modeloMundo.getBola().getNome() != "Nulo";
+}
+
+bool Agente::estouVendoBola()
+{
+    const ArmazenadorObjetos registro = modeloMundo.getMemoria().getArmazenadorBola();
+    if (registro.getObjeto().getNome() == "Nulo") {
+        return false;
+    }
+    return agora() - registro.getCiclo() <= 20.0;
+}
+
+void Agente::olharBola()
+{
+    const double angulo = modeloMundo.getBola().getAngHorizontal();
+    if (angulo < 0) {
+        setMovimento(CABECA, new MoverCabecaPara(agora(), LADO_NEGATIVO, -angulo));
+    } else {
+        setMovimento(CABECA, new MoverCabecaPara(agora(), LADO_POSITIVO, angulo));
+    }
+}
+
+void Agente::procurarBola()
+{
+    // Without a reading of the head joint this cycle, search as from the
+    // middle.
+    const JuntaSimples cabeca = sensor.getCorpo()->getJuntaSimples("hj1");
+    const double angulo = cabeca.getNome() == "null" ? 0.0 : cabeca.getEixo();
+    if (angulo <= 0) {
+        setMovimento(CABECA, new MoverCabecaPara(agora(), LADO_POSITIVO, numero == 1 ? 70 : 90));
+    } else {
+        setMovimento(CABECA, new MoverCabecaPara(agora(), LADO_NEGATIVO, numero == 1 ? 40 : 70));
+    }
+}
+
+void Agente::teleportar(double x, double y)
+{
+    ComandoBeam* beam = new ComandoBeam(0, 0, 0);
+    beam->setPosicao(x, y);
+    TLOG(log_DEBUG) << "Beam position: " << beam->getMensagem();
+    atuador.adicionarComando(beam);
+}
+
+void Agente::levantar(Movimento* levantamento, int novoEstado)
+{
+    setMovimento(CORPO, levantamento);
+    setMovimento(CABECA, nullptr);
+    estado = novoEstado;
+}
+
+void Agente::seguirBola()
+{
+    estado = EM_PE;
+    if (movimentos[CORPO] == nullptr) {
+        goToBall();
+    }
+    if (movimentos[CABECA] == nullptr) {
+        if (estouVendoBola()) {
+            olharBola();
+        } else {
+            procurarBola();
+        }
+    }
+}
+
+Movimento* Agente::getMovimento(ConjuntoJuntas conjunto) const
+{
+    return isSlot(conjunto) ? movimentos[conjunto] : nullptr;
+}
+
+void Agente::setMovimento(ConjuntoJuntas conjunto, Movimento* movimento)
+{
+    if (!isSlot(conjunto)) {
+        delete movimento;
+        return;
+    }
+    if (movimentos[conjunto] != movimento) {
+        delete movimentos[conjunto];
+        movimentos[conjunto] = movimento;
+    }
+}
