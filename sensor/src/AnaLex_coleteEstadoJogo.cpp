@@ -1,0 +1,45 @@
+#include "sensor/src/AnaLex.h"
+
+#include <iostream>
+#include <stdexcept>
+
+#include "Utilidade/Parser.h"
+#include "sensor/src/Leitura.h"
+
+bool AnaLex::coleteEstadoJogo(Iterador& it, Iterador fim)
+{
+    Parser::consumaEspacoBranco(it, fim);
+    EstadoJogo estado;
+    passo(it, fim, 1);
+    std::string palavra = lerTexto(it, fim);
+    try {
+        if (palavra == "unum") {
+            // Number and side are stored as soon as they are read, even
+            // when the rest of the section turns out malformed.
+            dadosMundo->setNumeroJogador(lerInt(it, fim));
+            passo(it, fim, 3);
+            const std::string segunda = lerTexto(it, fim);
+            if (segunda == "team") {
+                dadosMundo->setLadoCampo(lerTextoAte(it, fim, ')'));
+                passo(it, fim, 3);
+                palavra = lerTexto(it, fim);
+            }
+        }
+        if (palavra != "t") {
+            return false;
+        }
+        estado.setTempo(lerDouble(it, fim));
+        pularAte(it, fim, 'p');
+        if (!espere(it, fim, "pm")) {
+            return false;
+        }
+        estado.coletePlayMode(lerTextoAte(it, fim, ')'));
+        dadosMundo->setEstadoJogo(estado);
+        passo(it, fim, 1);
+        return true;
+    } catch (const std::logic_error& e) {
+        // Written whether or not logging is on.
+        std::cerr << e.what() << std::endl;
+        return false;
+    }
+}

@@ -1,0 +1,36 @@
+#include "sensor/src/AnaLex.h"
+
+#include <stdexcept>
+
+#include "Logger/Logger.h"
+#include "Utilidade/Parser.h"
+#include "sensor/src/Leitura.h"
+
+bool AnaLex::coleteObjeto(Iterador& it, Iterador fim, std::string nome)
+{
+    Objeto objeto(nome);
+    passo(it, fim, 1);
+    try {
+        if (!espere(it, fim, "pol")) {
+            return false;
+        }
+        TLOG(log_DEBUG) << "Consumindo objeto" << "\n";
+        const double distancia = lerDouble(it, fim);
+        passo(it, fim, 1);
+        const double horizontal = lerDouble(it, fim);
+        passo(it, fim, 1);
+        const double latitudinal = lerDouble(it, fim);
+        objeto.setCoordPolar(distancia, horizontal, latitudinal);
+    } catch (const std::logic_error& e) {
+        TLOG(log_ERROR) << e.what();
+        return false;
+    }
+    // Over the two ")" of the polar list and the element, then the blank
+    // before the next element.
+    passo(it, fim, 2);
+    if (ehCaracter(it, fim, ' ')) {
+        passo(it, fim, 1);
+    }
+    dadosMundo->setObjeto(objeto);
+    return true;
+}

@@ -1,0 +1,28 @@
+#include "sensor/src/AnaLex.h"
+
+#include <stdexcept>
+
+#include "Logger/Logger.h"
+#include "Utilidade/Parser.h"
+#include "sensor/src/Leitura.h"
+
+ParteCorpo AnaLex::coleteParteCorpo(Iterador& it, Iterador fim, std::string nome)
+{
+    ParteCorpo parte(nome);
+    passo(it, fim, 1);
+    try {
+        if (!espere(it, fim, "pol")) {
+            return parte;
+        }
+        const double distancia = lerDouble(it, fim);
+        passo(it, fim, 1);
+        const double horizontal = lerDouble(it, fim);
+        passo(it, fim, 1);
+        const double latitudinal = lerDouble(it, fim);
+        parte.setCoordPolar(distancia, horizontal, latitudinal);
+        passo(it, fim, 2);
+    } catch (const std::logic_error& e) {
+        TLOG(log_DEBUG) << e.what();
+    }
+    return parte;
+}

@@ -1,0 +1,47 @@
+#include "sensor/src/AnaLex.h"
+
+#include <stdexcept>
+
+#include "Logger/Logger.h"
+#include "Utilidade/Parser.h"
+#include "sensor/src/Leitura.h"
+
+bool AnaLex::coleteSensorFR(Iterador& it, Iterador fim)
+{
+    Parser::consumaEspacoBranco(it, fim);
+    ForcaResistencia forca;
+    // A text that ends right after the "(" fails in the next scanner step.
+    passo(it, fim, 1);
+    if (!espere(it, fim, "n")) {
+        return false;
+    }
+    const std::string nome = lerTextoAte(it, fim, ')');
+    forca.setNome(nome);
+    TLOG(log_DEBUG) << "FRP " << nome << " ";
+    pularAte(it, fim, 'c');
+    if (!espere(it, fim, "c")) {
+        return false;
+    }
+    try {
+        const double cx = lerDouble(it, fim);
+        const double cy = lerDouble(it, fim);
+        const double cz = lerDouble(it, fim);
+        forca.setForcaAplicada(cx, cy, cz);
+        TLOG(log_DEBUG) << cx << " " << cy << " " << cz << " ";
+        pularAte(it, fim, 'f');
+        if (!espere(it, fim, "f")) {
+            return false;
+        }
+        const double fx = lerDouble(it, fim);
+        const double fy = lerDouble(it, fim);
+        const double fz = lerDouble(it, fim);
+        forca.setForcaVetor(fx, fy, fz);
+        TLOG(log_DEBUG) << fx << " " << fy << " " << fz << " " << "\n";
+        passo(it, fim, 1);
+        corpo->setFRP(forca);
+        return true;
+    } catch (const std::logic_error& e) {
+        TLOG(log_ERROR) << e.what();
+        return false;
+    }
+}

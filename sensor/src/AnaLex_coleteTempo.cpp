@@ -1,0 +1,24 @@
+#include "sensor/src/AnaLex.h"
+
+#include "Logger/Logger.h"
+#include "Utilidade/Parser.h"
+#include "sensor/src/Leitura.h"
+
+bool AnaLex::coleteTempo(Iterador& it, Iterador fim)
+{
+    Parser::consumaEspacoBranco(it, fim);
+    passo(it, fim, 1);
+    if (!ehCaracter(it, fim, 'n')) {
+        return false;
+    }
+    const std::string palavra = lerTexto(it, fim);
+    TLOG(log_DEBUG) << "now: " << palavra;
+    if (palavra != "now") {
+        return false;
+    }
+    Tempo tempo;
+    tempo.setTempo(lerDouble(it, fim));
+    passo(it, fim, 1);
+    dadosMundo->setTempo(tempo);
+    return true;
+}
