@@ -1,0 +1,579 @@
+// The first program as a whole, playing against the stand-in server.
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/Processo.h"
+#include "support/ServidorSimulado.h"
+
+namespace {
+
+using Alvos = std::vector<std::pair<std::string, double>>;
+
+const std::vector<std::string> ZEROS_CORPO = {
+    "(lae1 0)", "(lae2 0)", "(lae3 0)", "(lae4 0)", "(rae1 0)", "(rae2 0)", "(rae3 0)",
+    "(rae4 0)", "(lle1 0)", "(lle2 0)", "(lle3 0)", "(lle4 0)", "(lle5 0)", "(lle6 0)",
+    "(rle1 0)", "(rle2 0)", "(rle3 0)", "(rle4 0)", "(rle5 0)", "(rle6 0)"};
+const std::vector<std::string> ZEROS_CABECA = {"(he1 0)", "(he2 0)"};
+
+// First frames of the body motions, by effector, in the order they are sent.
+const Alvos MARCHA_QUADRO1 = {
+    {"he1", 0},        {"he2", 0},         {"lae1", -100.032}, {"rae1", -100.032}, {"lae2", 20.0064},
+    {"rae2", -20.0064}, {"lae3", -80.0255}, {"rae3", 80.0255},  {"lae4", -80.0255}, {"rae4", 80.0255},
+    {"lle1", 0},       {"rle1", 0},        {"lle2", 0.687898}, {"rle2", 0.687898}, {"lle3", 30.0955},
+    {"rle3", 30.0955}, {"lle4", -60.2484}, {"rle4", -60.2484}, {"lle5", 30.0955},  {"rle5", 30.0955},
+    {"lle6", -0.687898}, {"rle6", -0.687898}};
+const Alvos ESQUERDA_QUADRO1 = {
+    {"lle1", 0},        {"rle1", 0},        {"lle2", -0.687898}, {"rle2", -0.687898},
+    {"lle3", 30.0955},  {"rle3", 30.0955},  {"lle4", -60.1911},  {"rle4", -60.1911},
+    {"lle5", 30.0955},  {"rle5", 30.0955},  {"lle6", 0.687898},  {"rle6", 0.687898}};
+const Alvos DIREITA_QUADRO1 = {
+    {"lle1", 0},        {"rle1", 0},        {"lle2", -1.20382}, {"rle2", -1.1465},
+    {"lle3", 30.0955},  {"rle3", 30.0955},  {"lle4", -60.1911}, {"rle4", -60.1911},
+    {"lle5", 30.0955},  {"rle5", 30.0955},  {"lle6", 1.20382},  {"rle6", 1.1465}};
+// Both get-ups open with every joint at 0, the head pair last.
+const std::vector<std::string> LEVANTAR_EFETORES = {
+    "lae1", "rae1", "lae2", "rae2", "lae3", "rae3", "lae4", "rae4", "lle3", "rle3", "lle4",
+    "rle4", "lle5", "rle5", "lle1", "rle1", "lle2", "rle2", "lle6", "rle6", "he1",  "he2"};
+
+// The perceptor joint an effector drives.
+std::string juntaDe(const std::string& efetor)
+{
+    std::string j = efetor;
+    j[j.size() - 2] = 'j';
+    return j;
+}
+
+// "(NAME V)": the effector name and V.
+bool comando(const std::string& quadro, std::string& efetor, double& v)
+{
+    const std::string::size_type branco = quadro.find(' ');
+    if (quadro.size() < 5 || quadro[0] != '(' || quadro.back() != ')' || branco == std::string::npos) {
+        return false;
+    }
+    efetor = quadro.substr(1, branco - 1);
+    const std::string valor = quadro.substr(branco + 1, quadro.size() - branco - 2);
+    char* fim = nullptr;
+    v = std::strtod(valor.c_str(), &fim);
+    return fim == valor.c_str() + valor.size() && !valor.empty();
+}
+
+// The player prints six significant digits.
+void esperarVelocidade(const std::string& quadro, const std::string& efetor, double esperada,
+                       const std::string& onde)
+{
+    std::string nome;
+    double v = 0.0;
+    ASSERT_TRUE(comando(quadro, nome, v)) << onde << ": " << quadro;
+    EXPECT_EQ(nome, efetor) << onde << ": " << quadro;
+    EXPECT_NEAR(v, esperada, 1e-5 * std::max(1.0, std::fabs(esperada))) << onde << ": " << quadro;
+}
+
+// The velocity of the first cycle of a frame of `duracao` seconds: the gap
+// spread over its cycles, nothing within 0.1 degree.
+double velocidadeInicial(double alvo, double atual, double duracao)
+{
+    const double vao = std::fabs(atual - alvo);
+    if (atual == alvo || vao <= 0.1) {
+        return 0.0;
+    }
+    return vao / (duracao / 0.02) * (atual > alvo ? -1.0 : 1.0);
+}
+
+// Times as the server sends them by default, read back as the player reads
+// them; the first cycle that is at least `atraso` after cycle 1, with the
+// player's own arithmetic.
+double tempoPadrao(int ciclo)
+{
+    return 2.0 * ciclo / 100.0;
+}
+
+int primeiroCicloApos(double atraso)
+{
+    int k = 1;
+    while (!(tempoPadrao(k) >= tempoPadrao(1) + atraso)) {
+        ++k;
+    }
+    return k;
+}
+
+const int CICLO_BEAM = primeiroCicloApos(0.2);
+const int CICLO_DECISAO = primeiroCicloApos(1.2);
+
+std::vector<std::string> juntar(std::vector<std::string> a, const std::vector<std::string>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// One player process against one stand-in server.
+struct Partida {
+    std::string numero = "2";
+    std::string time = "Azul";
+    std::string registro = "LOG_ENABLED=NO\nLOG_LEVEL=WARN\n";
+    std::vector<std::string> argumentos;
+    ServidorSimulado::Opcoes opcoes;
+    ServidorSimulado::Roteiro roteiro;
+    std::map<std::string, double> angulos;
+
+    ResultadoProcesso processo;
+    std::unique_ptr<ServidorSimulado> servidor;
+
+    explicit Partida(int ciclos) { opcoes.ciclos = ciclos; }
+
+    void jogar()
+    {
+        servidor.reset(new ServidorSimulado(opcoes, roteiro));
+        for (const std::pair<const std::string, double>& a : angulos) {
+            servidor->definirAngulo(a.first, a.second);
+        }
+        PastaTemporaria pasta;
+        pasta.escrever("config.ini", registro + "HOST=127.0.0.1\nPORTA=" + std::to_string(servidor->porta()) +
+                                         "\nNUMERO_JOGADOR=" + numero + "\nNOME_TIME=" + time + "\n");
+        const std::string pastaDoJogo = pasta.criarPasta("run");
+        servidor->iniciar();
+        processo = executarProcesso(TRELVO_PROGRAM, argumentos, pastaDoJogo, std::chrono::seconds(60));
+        ASSERT_TRUE(servidor->aguardar(10.0));
+    }
+
+    // The player ended by itself once the server closed, and every cycle
+    // was answered in full.
+    void esperarJogoCompleto() const
+    {
+        EXPECT_TRUE(processo.terminou) << "signal " << processo.sinal << (processo.expirou ? ", killed" : "");
+        EXPECT_EQ(processo.status, 0);
+        const std::vector<std::string> f = servidor->falhas();
+        EXPECT_TRUE(f.empty()) << f.front();
+        EXPECT_EQ(servidor->ciclosRespondidos(), opcoes.ciclos + 1);
+        EXPECT_EQ(servidor->metodo(), "proc");
+    }
+
+    std::vector<std::string> ciclo(int k) const { return servidor->quadrosDoCiclo(k); }
+    double angulo(int k, const std::string& junta) const { return servidor->anguloInformado(k, junta); }
+};
+
+// The frames of a cycle in which the body runs the first frame of a motion
+// that has just started, then the head's frames.
+void esperarPrimeiroQuadro(const Partida& p, int k, const Alvos& alvos, double duracao, const std::string& onde)
+{
+    const std::vector<std::string> q = p.ciclo(k);
+    ASSERT_GE(q.size(), alvos.size()) << onde;
+    for (std::size_t i = 0; i < alvos.size(); ++i) {
+        const std::string& efetor = alvos[i].first;
+        esperarVelocidade(q[i], efetor, velocidadeInicial(alvos[i].second, p.angulo(k, juntaDe(efetor)), duracao),
+                          onde + " " + efetor);
+    }
+}
+
+} // namespace
+
+TEST(Jogo, ConectaComCenaEInitERespondeCadaCiclo)
+{
+    Partida p(3);
+    p.time = "Trelvo";
+    p.jogar();
+    p.esperarJogoCompleto();
+    EXPECT_EQ(p.ciclo(-1), std::vector<std::string>{"(scene rsg/agent/nao/nao.rsg)"});
+    EXPECT_EQ(p.ciclo(0), std::vector<std::string>{"(init (unum 2)(teamname Trelvo))"});
+    EXPECT_EQ(p.servidor->unum(), 2);
+    EXPECT_EQ(p.servidor->nomeTime(), "Trelvo");
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(p.ciclo(k), juntar(ZEROS_CORPO, ZEROS_CABECA)) << k;
+    }
+}
+
+TEST(Jogo, BeamUmaVezComAPosicaoDoNumeroEAteLaSoComandosNulos)
+{
+    struct Caso {
+        const char* configurado;
+        int informado; // by the game state in cycle 1; 0: never
+        const char* beam;
+    };
+    const Caso casos[] = {
+        {"1", 0, "(beam -30.0 0.0 0.0)"},
+        {"2", 0, "(beam 10.0 0.0 0.0)"},
+        {"3", 0, "(beam 10.0 -1.0 0.0)"},
+        {"5", 0, "(beam 10.0 -10.0 0.0)"},
+        {"2", 7, "(beam 10.0 -10.0 0.0)"},
+        {"2", 1, "(beam -30.0 0.0 0.0)"},
+    };
+    for (const Caso& c : casos) {
+        const std::string onde = std::string(c.configurado) + "/" + std::to_string(c.informado);
+        Partida p(CICLO_DECISAO - 1);
+        p.numero = c.configurado;
+        const int informado = c.informado;
+        p.roteiro = [informado](CenaCiclo& cena) {
+            if (cena.ciclo == 1) {
+                cena.unum = informado;
+            }
+        };
+        p.jogar();
+        p.esperarJogoCompleto();
+        // The init goes out with the configured number, whatever comes later.
+        EXPECT_EQ(p.ciclo(0), std::vector<std::string>{"(init (unum " + std::string(c.configurado) +
+                                                       ")(teamname Azul))"})
+            << onde;
+        for (int k = 1; k < CICLO_DECISAO; ++k) {
+            std::vector<std::string> esperados = juntar(ZEROS_CORPO, ZEROS_CABECA);
+            if (k == CICLO_BEAM) {
+                esperados.insert(esperados.begin(), c.beam);
+            }
+            EXPECT_EQ(p.ciclo(k), esperados) << onde << " cycle " << k;
+        }
+    }
+}
+
+TEST(Jogo, EscolheOMovimentoDoCorpoEAlvoDaCabecaPeloAnguloDaBola)
+{
+    struct Caso {
+        const char* numero;
+        double bola;
+        const Alvos* corpo; // null: the body stands
+        double cabeca;      // the head's velocity in the first cycle
+    };
+    const Caso casos[] = {
+        {"2", 37.5, &ESQUERDA_QUADRO1, 37.5 / 125},
+        {"2", 37.49, &MARCHA_QUADRO1, 0.0}, // the march holds "hj1" at 0, reached, for both slots
+        {"2", -37.5, &MARCHA_QUADRO1, 0.0},
+        {"2", -37.51, &DIREITA_QUADRO1, -37.51 / 125},
+        {"1", 10.0, nullptr, 10.0 / 125},
+        {"1", -40.0, &DIREITA_QUADRO1, -40.0 / 125},
+    };
+    for (const Caso& c : casos) {
+        const std::string onde = std::string(c.numero) + " ball " + std::to_string(c.bola);
+        Partida p(CICLO_DECISAO + 1);
+        p.numero = c.numero;
+        const double bola = c.bola;
+        // Seen in every cycle, so that the joints after the vision section
+        // matter in the cycle that decides.
+        p.roteiro = [bola](CenaCiclo& cena) {
+            cena.visao = true;
+            cena.bola = true;
+            cena.bolaHorizontal = bola;
+        };
+        for (const char* j : {"llj1", "llj2", "llj3", "llj4", "llj5", "llj6", "rlj1", "rlj2", "rlj3", "rlj4",
+                              "rlj5", "rlj6", "laj4", "raj3"}) {
+            p.angulos[j] = 3.0;
+        }
+        p.jogar();
+        p.esperarJogoCompleto();
+        EXPECT_EQ(p.ciclo(CICLO_DECISAO - 1), juntar(ZEROS_CORPO, ZEROS_CABECA)) << onde;
+        const std::vector<std::string> q = p.ciclo(CICLO_DECISAO);
+        const std::size_t corpo = c.corpo ? c.corpo->size() : ZEROS_CORPO.size();
+        ASSERT_EQ(q.size(), corpo + 1) << onde;
+        if (c.corpo) {
+            esperarPrimeiroQuadro(p, CICLO_DECISAO, *c.corpo, 0.45, onde);
+        } else {
+            EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << onde;
+        }
+        esperarVelocidade(q.back(), "he1", c.cabeca, onde + " head");
+    }
+}
+
+TEST(Jogo, CabecaSegueABolaVistaEProcuraQuandoPassam20Segundos)
+{
+    // Player 1 stands, so only the head moves; the ball is last seen just
+    // before the clock jumps 21 s, and a 2.5 s jump then ends each sweep.
+    const int salto = CICLO_DECISAO + 30;
+    const int varredura = salto + 6;
+    Partida p(varredura + 5);
+    p.numero = "1";
+    p.roteiro = [salto, varredura](CenaCiclo& cena) {
+        cena.bola = cena.ciclo < salto;
+        cena.bolaHorizontal = -20.0;
+        if (cena.ciclo == salto) {
+            cena.tempo += 21.0;
+        }
+        if (cena.ciclo == varredura) {
+            cena.tempo += 2.5;
+        }
+    };
+    p.jogar();
+    p.esperarJogoCompleto();
+
+    esperarVelocidade(p.ciclo(CICLO_DECISAO).back(), "he1", -20.0 / 125, "tracking");
+    double anterior = p.angulo(CICLO_DECISAO, "hj1");
+    for (int k = CICLO_DECISAO + 1; k < salto; ++k) {
+        const std::vector<std::string> q = p.ciclo(k);
+        ASSERT_EQ(q.size(), 21u) << k;
+        EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << k;
+        EXPECT_LT(p.angulo(k, "hj1"), anterior) << k;
+        anterior = p.angulo(k, "hj1");
+    }
+    // The jump ends the tracking frame: the whole gap at once, then the
+    // motion goes, then the search starts from a head turned right: +70.
+    EXPECT_NEAR(p.angulo(salto + 1, "hj1"), -20.0, 0.02);
+    EXPECT_EQ(p.ciclo(salto + 1), ZEROS_CORPO);
+    const std::vector<std::string> busca = p.ciclo(salto + 2);
+    ASSERT_EQ(busca.size(), 21u);
+    esperarVelocidade(busca.back(), "he1", velocidadeInicial(70.0, p.angulo(salto + 2, "hj1"), 2.5), "search +70");
+    // The next leg, from a head turned left: -40.
+    EXPECT_NEAR(p.angulo(varredura + 1, "hj1"), 70.0, 0.02);
+    const std::vector<std::string> volta = p.ciclo(varredura + 2);
+    ASSERT_EQ(volta.size(), 21u);
+    esperarVelocidade(volta.back(), "he1", velocidadeInicial(-40.0, p.angulo(varredura + 2, "hj1"), 2.5),
+                      "search -40");
+}
+
+TEST(Jogo, SemBolaNuncaVistaOCorpoFicaEACabecaVarre)
+{
+    struct Caso {
+        const char* numero;
+        double ida;
+        double volta;
+    };
+    const Caso casos[] = {{"2", 90.0, -70.0}, {"1", 70.0, -40.0}};
+    for (const Caso& c : casos) {
+        const int salto = CICLO_DECISAO + 4;
+        Partida p(salto + 4);
+        p.numero = c.numero;
+        p.roteiro = [salto](CenaCiclo& cena) {
+            if (cena.ciclo == salto) {
+                cena.tempo += 2.5;
+            }
+        };
+        p.jogar();
+        p.esperarJogoCompleto();
+        for (int k = CICLO_DECISAO; k <= salto + 3; ++k) {
+            const std::vector<std::string> q = p.ciclo(k);
+            ASSERT_GE(q.size(), 20u) << c.numero << " cycle " << k;
+            EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << c.numero << " " << k;
+        }
+        esperarVelocidade(p.ciclo(CICLO_DECISAO).back(), "he1", c.ida / 125, std::string(c.numero) + " first leg");
+        EXPECT_NEAR(p.angulo(salto + 1, "hj1"), c.ida, 0.02) << c.numero;
+        EXPECT_EQ(p.ciclo(salto + 1).size(), 20u) << c.numero;
+        esperarVelocidade(p.ciclo(salto + 2).back(), "he1",
+                          velocidadeInicial(c.volta, p.angulo(salto + 2, "hj1"), 2.5),
+                          std::string(c.numero) + " second leg");
+    }
+}
+
+TEST(Jogo, QuedaConfirmadaComecaOLevantarCertoELimitesNaoContam)
+{
+    struct Caso {
+        double rotacao;      // the x rate that marks the fall
+        double terceiroLae1; // sign of "lae1" in frame 3 of the get-up
+    };
+    // From the front, frame 3 keeps the arm at -120; from the back it moves
+    // it towards -90.
+    const Caso casos[] = {{-250.0, 0.0}, {250.0, 1.0}};
+    for (const Caso& c : casos) {
+        const std::string onde = c.rotacao < 0 ? "front" : "back";
+        const int limite = CICLO_DECISAO + 2; // |x| exactly 200
+        const int comprimento10 = CICLO_DECISAO + 4;
+        const int queda = CICLO_DECISAO + 6;
+        const int salto1 = queda + 3;
+        const int salto2 = queda + 5;
+        Partida p(salto2 + 2);
+        const double rotacao = c.rotacao;
+        p.roteiro = [=](CenaCiclo& cena) {
+            const int k = cena.ciclo;
+            if (k == limite) {
+                cena.gyr[0] = rotacao < 0 ? -200.0 : 200.0;
+            }
+            if (k == comprimento10 || k == queda) {
+                cena.gyr[0] = rotacao;
+            }
+            if (k == comprimento10 + 1) {
+                cena.gyr[0] = 10.0;
+            }
+            if (k == queda + 1) {
+                cena.gyr[0] = 3.0;
+                cena.gyr[1] = 4.0;
+            }
+            if (k == salto1 || k == salto2) {
+                cena.tempo += 1.0;
+            }
+        };
+        p.jogar();
+        p.esperarJogoCompleto();
+        // Neither limit starts anything: the body stands, the head searches.
+        for (int k = CICLO_DECISAO; k <= queda; ++k) {
+            const std::vector<std::string> q = p.ciclo(k);
+            ASSERT_EQ(q.size(), 21u) << onde << " cycle " << k;
+            EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << onde << " " << k;
+        }
+        // Confirmed: the get-up's first frame, and the head slot emptied.
+        const std::vector<std::string> levantar = p.ciclo(queda + 1);
+        ASSERT_EQ(levantar.size(), LEVANTAR_EFETORES.size() + 2) << onde;
+        for (std::size_t i = 0; i < LEVANTAR_EFETORES.size(); ++i) {
+            const std::string& e = LEVANTAR_EFETORES[i];
+            esperarVelocidade(levantar[i], e, velocidadeInicial(0.0, p.angulo(queda + 1, juntaDe(e)), 1.0), onde);
+        }
+        EXPECT_EQ(std::vector<std::string>(levantar.end() - 2, levantar.end()), ZEROS_CABECA) << onde;
+        // Two jumps of a frame's time later, frame 3 tells the two apart.
+        const std::vector<std::string> terceiro = p.ciclo(salto2 + 1);
+        ASSERT_EQ(terceiro.size(), LEVANTAR_EFETORES.size() + 1) << onde;
+        std::string efetor;
+        double v = 0.0;
+        ASSERT_TRUE(comando(terceiro[0], efetor, v)) << onde;
+        EXPECT_EQ(efetor, "lae1") << onde;
+        if (c.terceiroLae1 == 0.0) {
+            EXPECT_EQ(v, 0.0) << onde << " " << terceiro[0];
+        } else {
+            EXPECT_GT(v, 0.3) << onde << " " << terceiro[0];
+        }
+    }
+}
+
+TEST(Jogo, PartidaLongaComBolaEQuedasSoDaComandosValidos)
+{
+    // The ball drifts from side to side while the clock jumps half a
+    // second every other cycle, so that turns, the march and the get-ups
+    // run through many of their frames, end and start again.
+    Partida p(300);
+    p.roteiro = [](CenaCiclo& cena) {
+        const int k = cena.ciclo;
+        cena.modo = "PlayOn";
+        cena.bola = true;
+        cena.bolaHorizontal = 60.0 * std::sin(k / 25.0);
+        if (k > CICLO_DECISAO && k % 2 == 0) {
+            cena.tempo += 0.5;
+        }
+        if (k % 97 == 0) {
+            cena.gyr[0] = -300.0;
+        }
+        if (k % 131 == 0) {
+            cena.gyr[0] = 300.0;
+        }
+    };
+    p.jogar();
+    p.esperarJogoCompleto();
+    int beams = 0;
+    for (int k = 1; k <= 300; ++k) {
+        std::map<std::string, int> vezes;
+        for (const std::string& q : p.ciclo(k)) {
+            std::string junta;
+            double v = 0.0;
+            if (q == "(beam 10.0 0.0 0.0)") {
+                ++beams;
+                continue;
+            }
+            ASSERT_TRUE(lerVelocidade(q, junta, v)) << "cycle " << k << ": " << q;
+            ++vezes[junta];
+        }
+        for (const std::pair<const std::string, int>& n : vezes) {
+            // Only the head joints have two voices: the body's and the head's.
+            EXPECT_LE(n.second, n.first[0] == 'h' ? 2 : 1) << "cycle " << k << ": " << n.first;
+        }
+    }
+    EXPECT_EQ(beams, 1);
+}
+
+TEST(Jogo, PercepcaoLongaOuEmPedacosEAnalisadaAteOFim)
+{
+    // Every perception comes in pieces, the first of them inside the
+    // length prefix; one is 40 kB long and says at its very end that the
+    // player is number 7, which only its beam can show.
+    Partida p(CICLO_BEAM);
+    p.roteiro = [](CenaCiclo& cena) {
+        cena.partes = 3;
+        if (cena.ciclo == 2) {
+            for (int i = 0; i < 2200; ++i) {
+                cena.extra += "(hear 0.00 self oi)";
+            }
+            cena.extra += "(GS (unum 7) (team left) (t 0.04) (pm PlayOn))";
+        }
+    };
+    p.jogar();
+    p.esperarJogoCompleto();
+    ASSERT_GT(p.servidor->percepcoes()[2].size(), 40000u);
+    for (int k = 1; k <= CICLO_BEAM; ++k) {
+        std::vector<std::string> esperados = juntar(ZEROS_CORPO, ZEROS_CABECA);
+        if (k == CICLO_BEAM) {
+            esperados.insert(esperados.begin(), "(beam 10.0 -10.0 0.0)");
+        }
+        EXPECT_EQ(p.ciclo(k), esperados) << k;
+    }
+}
+
+TEST(Jogo, NumeroDoEstadoDeJogoValeParaAsRegrasDoJogador1)
+{
+    // Configured 2, told 1: no march towards a ball ahead, and the
+    // search of player 1.
+    Partida p(CICLO_DECISAO + 1);
+    p.roteiro = [](CenaCiclo& cena) {
+        if (cena.ciclo == 1) {
+            cena.unum = 1;
+        }
+        cena.visao = true;
+        cena.bola = true;
+        cena.bolaHorizontal = 5.0;
+    };
+    p.jogar();
+    p.esperarJogoCompleto();
+    EXPECT_EQ(p.ciclo(CICLO_DECISAO), juntar(ZEROS_CORPO, {"(he1 0.04)"}));
+}
+
+TEST(Jogo, ComRegistroEmDepuracaoJogaIgual)
+{
+    Partida p(CICLO_BEAM + 1);
+    p.registro = "LOG_ENABLED=YES\nLOG_LEVEL=DEBUG\n";
+    p.jogar();
+    p.esperarJogoCompleto();
+    EXPECT_EQ(p.ciclo(CICLO_BEAM).front(), "(beam 10.0 0.0 0.0)");
+    EXPECT_NE(p.processo.erros.find(" - debug - Beam position: (beam 10.0 0.0 0.0)"), std::string::npos);
+}
+
+TEST(Jogo, NumeroQueNaoENumeroTerminaComOErroDeConversao)
+{
+    struct Caso {
+        const char* noArquivo;
+        std::vector<std::string> argumentos;
+        const char* erro;
+    };
+    const Caso casos[] = {
+        {"abc", {}, "Error converting abc to i\n"},
+        {"2", {"x7", "Azul"}, "Error converting x7 to i\n"},
+    };
+    for (const Caso& c : casos) {
+        Partida p(5);
+        p.numero = c.noArquivo;
+        p.argumentos = c.argumentos;
+        p.jogar();
+        EXPECT_TRUE(p.processo.terminou) << c.erro;
+        EXPECT_EQ(p.processo.status, 0) << c.erro;
+        EXPECT_EQ(p.processo.erros, c.erro);
+        // It connected, then went without a word.
+        EXPECT_TRUE(p.servidor->jogadorConectou()) << c.erro;
+        EXPECT_TRUE(p.servidor->quadros().empty()) << c.erro;
+    }
+}
+
+TEST(Jogo, OServidorFechandoTerminaOJogador)
+{
+    for (int ciclos : {0, 20}) {
+        Partida p(ciclos);
+        p.jogar();
+        p.esperarJogoCompleto();
+        EXPECT_FALSE(p.processo.expirou) << ciclos;
+    }
+}
+
+TEST(Jogo, SemServidorEscreveOErroETermina)
+{
+    unsigned short porta = 0;
+    {
+        // A port that was free a moment ago and has no listener now.
+        ServidorSimulado reservado{ServidorSimulado::Opcoes()};
+        porta = reservado.porta();
+    }
+    PastaTemporaria pasta;
+    pasta.escrever("config.ini", "LOG_ENABLED=NO\nHOST=127.0.0.1\nPORTA=" + std::to_string(porta) +
+                                     "\nNUMERO_JOGADOR=2\nNOME_TIME=Azul\n");
+    const ResultadoProcesso r =
+        executarProcesso(TRELVO_PROGRAM, {}, pasta.criarPasta("run"), std::chrono::seconds(30));
+    EXPECT_TRUE(r.terminou);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.erros.find("Connection refused\n"), std::string::npos) << r.erros;
+}
