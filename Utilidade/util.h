@@ -1,6 +1,7 @@
 #ifndef TRELVO_UTIL_H
 #define TRELVO_UTIL_H
 
+#include <cstdio>
 #include <exception>
 #include <sstream>
 #include <string>
@@ -34,6 +35,17 @@ To convert_to(const From& source)
         throw BadParameter("Error converting " + os.str() + " to " + typeid(To).name());
     }
     return target;
+}
+
+// Every effector command writes its numbers through this one, many times a
+// cycle: the same text as the stream's default formatting ("%g", six
+// significant digits), without building two streams for it.
+template <>
+inline std::string convert_to<std::string, double>(const double& source)
+{
+    char texto[32];
+    const int n = std::snprintf(texto, sizeof texto, "%g", source);
+    return std::string(texto, n > 0 ? static_cast<std::string::size_type>(n) : 0);
 }
 
 #endif

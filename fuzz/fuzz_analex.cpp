@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the perception analyser as one message. Only a
 // failed number conversion may leave it; everything else is a fault. The
-// same bytes also check that the analyser's fast scanner steps behave
-// exactly as the scanner's own operations.
+// same bytes also check that the scanner behaves exactly as its plain
+// reference, which builds every text and converts through convert_to.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -10,11 +10,12 @@
 #include <string>
 
 #include "Utilidade/Parser.h"
+#include "Utilidade/conversao.h"
 #include "Utilidade/util.h"
+#include "foundation/ParserReferencia.h"
 #include "mundo/src/Corpo.h"
 #include "mundo/src/DadosMundo.h"
 #include "sensor/src/AnaLex.h"
-#include "sensor/src/Leitura.h"
 
 namespace {
 
@@ -53,18 +54,38 @@ void mesmo(const std::string& a, const std::string& b)
 
 void compararLeituras(const std::string& texto)
 {
-    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return bytes(Parser::consumaDouble(it, f)); }),
-          resultado(texto, [](Iterador& it, Iterador f) { return bytes(lerDouble(it, f)); }));
-    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return std::to_string(Parser::consumaInt(it, f)); }),
-          resultado(texto, [](Iterador& it, Iterador f) { return std::to_string(lerInt(it, f)); }));
-    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return Parser::consumaString(it, f); }),
-          resultado(texto, [](Iterador& it, Iterador f) { return lerTexto(it, f); }));
-    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return Parser::consumaString(it, f, ')'); }),
-          resultado(texto, [](Iterador& it, Iterador f) { return lerTextoAte(it, f, ')'); }));
-    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return std::string(Parser::consumaString(it, f) == "pol" ? "s" : "n"); }),
-          resultado(texto, [](Iterador& it, Iterador f) { return std::string(lerPalavraIgual(it, f, "pol") ? "s" : "n"); }));
-    mesmo(resultado(texto, [&texto](Iterador&, Iterador) { return bytes(convert_to<double>(texto)); }),
+    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return bytes(referencia::consumaDouble(it, f)); }),
+          resultado(texto, [](Iterador& it, Iterador f) { return bytes(Parser::consumaDouble(it, f)); }));
+    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return bytes(referencia::consumaDouble(it, f, 2)); }),
+          resultado(texto, [](Iterador& it, Iterador f) { return bytes(Parser::consumaDouble(it, f, 2)); }));
+    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return std::to_string(referencia::consumaInt(it, f)); }),
+          resultado(texto, [](Iterador& it, Iterador f) { return std::to_string(Parser::consumaInt(it, f)); }));
+    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return referencia::consumaString(it, f); }),
+          resultado(texto, [](Iterador& it, Iterador f) { return Parser::consumaString(it, f); }));
+    mesmo(resultado(texto, [](Iterador& it, Iterador f) { return referencia::consumaString(it, f, ')'); }),
+          resultado(texto, [](Iterador& it, Iterador f) { return Parser::consumaString(it, f, ')'); }));
+    mesmo(resultado(texto,
+                    [](Iterador& it, Iterador f) {
+                        referencia::pulaAte(it, f, 'a');
+                        return std::string();
+                    }),
+          resultado(texto, [](Iterador& it, Iterador f) {
+              Parser::pulaAte(it, f, 'a');
+              return std::string();
+          }));
+    mesmo(resultado(texto,
+                    [](Iterador& it, Iterador f) {
+                        return std::string(referencia::consumaStringIgual(it, f, "pol") ? "s" : "n");
+                    }),
+          resultado(texto, [](Iterador& it, Iterador f) {
+              return std::string(Parser::consumaStringIgual(it, f, "pol") ? "s" : "n");
+          }));
+    mesmo(resultado(texto, [&texto](Iterador&, Iterador) { return bytes(referencia::converterDouble(texto)); }),
           resultado(texto, [&texto](Iterador&, Iterador) { return bytes(converterDouble(texto)); }));
+    mesmo(resultado(texto, [&texto](Iterador&, Iterador) { return std::to_string(convert_to<int>(texto)); }),
+          resultado(texto, [&texto](Iterador&, Iterador) {
+              return std::to_string(converterInt(texto.data(), texto.data() + texto.size()));
+          }));
 }
 
 } // namespace

@@ -64,7 +64,11 @@ void Agente::atualizarMemoria()
 {
     DadosMundo* mundo = sensor.getMundo();
     modeloMundo.atualizarMemoria(mundo->getTempoAtual(), mundo->getObjetos(), sensor.getCorpo()->getGyrorate("torso"));
-    modeloMundo.getMemoria().imprimir();
+    // The print writes debug lines only; without them, copying the whole
+    // memory every cycle would buy nothing.
+    if (log_enabled(log_DEBUG)) {
+        modeloMundo.getMemoria().imprimir();
+    }
 }
 
 void Agente::checkIdLado()

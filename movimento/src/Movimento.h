@@ -34,7 +34,6 @@ public:
     unsigned int ultimoQuadro;
 
 protected:
-    Movimento() : duracao(0), inicioQuadro(0), quadroAtual(1), ultimoQuadro(0) {}
     Movimento(double inicio, double duracaoQuadro, unsigned int quadros)
         : duracao(duracaoQuadro), inicioQuadro(inicio), quadroAtual(1), ultimoQuadro(quadros)
     {

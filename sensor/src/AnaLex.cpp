@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "Logger/Logger.h"
-#include "sensor/src/Leitura.h"
+#include "Utilidade/Parser.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ void AnaLex::consumaToken(Iterador& it, Iterador fim)
 {
     Iterador inicio;
     Iterador termino;
-    lerPalavra(it, fim, inicio, termino);
+    Parser::consumaStringFaixa(it, fim, inicio, termino);
     for (const LinhaToken& linha : TABELA_TOKENS) {
         if (igual(inicio, termino, linha.tag, linha.tamanho)) {
             tipoToken = linha.estado;
@@ -70,7 +70,7 @@ void AnaLex::passo(Iterador& it, Iterador fim, int k)
 
 bool AnaLex::espere(Iterador& it, Iterador fim, const char* palavra)
 {
-    return lerPalavraIgual(it, fim, palavra);
+    return Parser::consumaStringIgual(it, fim, palavra);
 }
 
 std::string AnaLex::caracterEm(Iterador it, Iterador fim)

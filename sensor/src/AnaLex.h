@@ -11,7 +11,8 @@
 // The walk looks for top-level "(" and lets the section's tag pick a
 // collector; each collector reads its section with the scanner and stores
 // what it read. Scanner errors never leave the analyser; a failed number
-// conversion (BadParameter) is not caught here.
+// conversion (BadParameter) is not caught here, except in a heard message,
+// whose words other players choose.
 class AnaLex {
 public:
     typedef std::string::iterator Iterador;
@@ -55,8 +56,8 @@ public:
     bool coleteSensorFR(Iterador& it, Iterador fim);
 
 private:
-    // Steps shared by every version of the collectors; the word and number
-    // readers they use are in sensor/src/Leitura.h.
+    // Steps shared by every version of the collectors; the words and
+    // numbers themselves are read with Parser.
 
     // Moves k characters forward; a step that would leave the text fails
     // as the scanner does at the end ("Fim da String!"), at the end.

@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteJuntaUniversal(Iterador& it, Iterador fim)
 {
@@ -14,18 +13,18 @@ bool AnaLex::coleteJuntaUniversal(Iterador& it, Iterador fim)
     if (!espere(it, fim, "n")) {
         return false;
     }
-    junta.setNome(lerTextoAte(it, fim, ')'));
-    pularAte(it, fim, 'a');
+    junta.setNome(Parser::consumaString(it, fim, ')'));
+    Parser::pulaAte(it, fim, 'a');
     if (!espere(it, fim, "ax1")) {
         return false;
     }
-    const double eixo1 = lerDouble(it, fim);
-    pularAte(it, fim, 'a');
+    const double eixo1 = Parser::consumaDouble(it, fim);
+    Parser::pulaAte(it, fim, 'a');
     if (!espere(it, fim, "ax2")) {
         return false;
     }
     try {
-        const double eixo2 = lerDouble(it, fim);
+        const double eixo2 = Parser::consumaDouble(it, fim);
         junta.setEixos(eixo1, eixo2);
         passo(it, fim, 1);
         corpo->setJuntaUniversal(junta);
@@ -44,13 +43,13 @@ bool AnaLex::coleteSensorToque(Iterador& it, Iterador fim)
     if (!espere(it, fim, "n")) {
         return false;
     }
-    toque.setNome(lerTexto(it, fim));
+    toque.setNome(Parser::consumaString(it, fim));
     if (!espere(it, fim, "val")) {
         return false;
     }
     try {
         // Only contact is stored, so a held sensor is a touched one.
-        if (lerInt(it, fim) != 1) {
+        if (Parser::consumaInt(it, fim) != 1) {
             return false;
         }
         toque.setToque(true);

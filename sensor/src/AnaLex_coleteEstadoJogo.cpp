@@ -4,36 +4,35 @@
 #include <stdexcept>
 
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteEstadoJogo(Iterador& it, Iterador fim)
 {
     Parser::consumaEspacoBranco(it, fim);
     EstadoJogo estado;
     passo(it, fim, 1);
-    std::string palavra = lerTexto(it, fim);
+    std::string palavra = Parser::consumaString(it, fim);
     try {
         if (palavra == "unum") {
             // Number and side are stored as soon as they are read, even
             // when the rest of the section turns out malformed.
-            dadosMundo->setNumeroJogador(lerInt(it, fim));
+            dadosMundo->setNumeroJogador(Parser::consumaInt(it, fim));
             passo(it, fim, 3);
-            const std::string segunda = lerTexto(it, fim);
+            const std::string segunda = Parser::consumaString(it, fim);
             if (segunda == "team") {
-                dadosMundo->setLadoCampo(lerTextoAte(it, fim, ')'));
+                dadosMundo->setLadoCampo(Parser::consumaString(it, fim, ')'));
                 passo(it, fim, 3);
-                palavra = lerTexto(it, fim);
+                palavra = Parser::consumaString(it, fim);
             }
         }
         if (palavra != "t") {
             return false;
         }
-        estado.setTempo(lerDouble(it, fim));
-        pularAte(it, fim, 'p');
+        estado.setTempo(Parser::consumaDouble(it, fim));
+        Parser::pulaAte(it, fim, 'p');
         if (!espere(it, fim, "pm")) {
             return false;
         }
-        estado.coletePlayMode(lerTextoAte(it, fim, ')'));
+        estado.coletePlayMode(Parser::consumaString(it, fim, ')'));
         dadosMundo->setEstadoJogo(estado);
         passo(it, fim, 1);
         return true;

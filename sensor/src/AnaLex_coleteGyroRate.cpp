@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteGyroRate(Iterador& it, Iterador fim)
 {
@@ -14,17 +13,17 @@ bool AnaLex::coleteGyroRate(Iterador& it, Iterador fim)
     if (!espere(it, fim, "n")) {
         return false;
     }
-    const std::string nome = lerTextoAte(it, fim, ')');
+    const std::string nome = Parser::consumaString(it, fim, ')');
     gyr.setNome(nome);
     TLOG(log_DEBUG) << "Gyrorate name " << nome << " ";
-    pularAte(it, fim, 'r');
+    Parser::pulaAte(it, fim, 'r');
     if (!espere(it, fim, "rt")) {
         return false;
     }
     try {
-        const double x = lerDouble(it, fim);
-        const double y = lerDouble(it, fim);
-        const double z = lerDouble(it, fim);
+        const double x = Parser::consumaDouble(it, fim);
+        const double y = Parser::consumaDouble(it, fim);
+        const double z = Parser::consumaDouble(it, fim);
         gyr.setRotacao(x, y, z);
         TLOG(log_DEBUG) << x << " ";
         TLOG(log_DEBUG) << y << " ";

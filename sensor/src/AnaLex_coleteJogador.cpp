@@ -5,7 +5,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteJogador(Iterador& it, Iterador fim)
 {
@@ -15,17 +14,17 @@ bool AnaLex::coleteJogador(Iterador& it, Iterador fim)
         if (!espere(it, fim, "team")) {
             return false;
         }
-        const std::string time = lerTextoAte(it, fim, ')');
+        const std::string time = Parser::consumaString(it, fim, ')');
         jogador.setNomeTime(time);
         TLOG(log_DEBUG) << "SEE - nome Time do Jogador: " << time;
-        pularAte(it, fim, 'i');
+        Parser::pulaAte(it, fim, 'i');
         if (espere(it, fim, "id")) {
-            const int id = lerInt(it, fim);
+            const int id = Parser::consumaInt(it, fim);
             jogador.setId(id);
             TLOG(log_DEBUG) << "SEE - id Jogador: " << id;
             passo(it, fim, 3);
             for (;;) {
-                const std::string parte = lerTexto(it, fim);
+                const std::string parte = Parser::consumaString(it, fim);
                 jogador.addParteCorpo(coleteParteCorpo(it, fim, parte));
                 TLOG(log_DEBUG) << "SEE - parte corpo do Jogador: " << parte;
                 if (ehCaracter(it, fim, ')')) {

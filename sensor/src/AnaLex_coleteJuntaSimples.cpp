@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteJuntaSimples(Iterador& it, Iterador fim)
 {
@@ -14,15 +13,15 @@ bool AnaLex::coleteJuntaSimples(Iterador& it, Iterador fim)
     if (!espere(it, fim, "n")) {
         return false;
     }
-    const std::string nome = lerTextoAte(it, fim, ')');
+    const std::string nome = Parser::consumaString(it, fim, ')');
     junta.setNome(nome);
     TLOG(log_DEBUG) << nome;
-    pularAte(it, fim, 'a');
+    Parser::pulaAte(it, fim, 'a');
     if (!espere(it, fim, "ax")) {
         return false;
     }
     try {
-        const double eixo = lerDouble(it, fim);
+        const double eixo = Parser::consumaDouble(it, fim);
         junta.setEixo(eixo);
         TLOG(log_DEBUG) << eixo << "\n";
         TLOG(log_DEBUG) << "Valor it depois do eixo da HJ" << caracterEm(it, fim);

@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteObjeto(Iterador& it, Iterador fim, std::string nome)
 {
@@ -15,11 +14,11 @@ bool AnaLex::coleteObjeto(Iterador& it, Iterador fim, std::string nome)
             return false;
         }
         TLOG(log_DEBUG) << "Consumindo objeto" << "\n";
-        const double distancia = lerDouble(it, fim);
+        const double distancia = Parser::consumaDouble(it, fim);
         passo(it, fim, 1);
-        const double horizontal = lerDouble(it, fim);
+        const double horizontal = Parser::consumaDouble(it, fim);
         passo(it, fim, 1);
-        const double latitudinal = lerDouble(it, fim);
+        const double latitudinal = Parser::consumaDouble(it, fim);
         objeto.setCoordPolar(distancia, horizontal, latitudinal);
     } catch (const std::logic_error& e) {
         TLOG(log_ERROR) << e.what();

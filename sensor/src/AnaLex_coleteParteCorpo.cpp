@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 ParteCorpo AnaLex::coleteParteCorpo(Iterador& it, Iterador fim, std::string nome)
 {
@@ -14,11 +13,11 @@ ParteCorpo AnaLex::coleteParteCorpo(Iterador& it, Iterador fim, std::string nome
         if (!espere(it, fim, "pol")) {
             return parte;
         }
-        const double distancia = lerDouble(it, fim);
+        const double distancia = Parser::consumaDouble(it, fim);
         passo(it, fim, 1);
-        const double horizontal = lerDouble(it, fim);
+        const double horizontal = Parser::consumaDouble(it, fim);
         passo(it, fim, 1);
-        const double latitudinal = lerDouble(it, fim);
+        const double latitudinal = Parser::consumaDouble(it, fim);
         parte.setCoordPolar(distancia, horizontal, latitudinal);
         passo(it, fim, 2);
     } catch (const std::logic_error& e) {

@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteSensorFR(Iterador& it, Iterador fim)
 {
@@ -15,26 +14,26 @@ bool AnaLex::coleteSensorFR(Iterador& it, Iterador fim)
     if (!espere(it, fim, "n")) {
         return false;
     }
-    const std::string nome = lerTextoAte(it, fim, ')');
+    const std::string nome = Parser::consumaString(it, fim, ')');
     forca.setNome(nome);
     TLOG(log_DEBUG) << "FRP " << nome << " ";
-    pularAte(it, fim, 'c');
+    Parser::pulaAte(it, fim, 'c');
     if (!espere(it, fim, "c")) {
         return false;
     }
     try {
-        const double cx = lerDouble(it, fim);
-        const double cy = lerDouble(it, fim);
-        const double cz = lerDouble(it, fim);
+        const double cx = Parser::consumaDouble(it, fim);
+        const double cy = Parser::consumaDouble(it, fim);
+        const double cz = Parser::consumaDouble(it, fim);
         forca.setForcaAplicada(cx, cy, cz);
         TLOG(log_DEBUG) << cx << " " << cy << " " << cz << " ";
-        pularAte(it, fim, 'f');
+        Parser::pulaAte(it, fim, 'f');
         if (!espere(it, fim, "f")) {
             return false;
         }
-        const double fx = lerDouble(it, fim);
-        const double fy = lerDouble(it, fim);
-        const double fz = lerDouble(it, fim);
+        const double fx = Parser::consumaDouble(it, fim);
+        const double fy = Parser::consumaDouble(it, fim);
+        const double fz = Parser::consumaDouble(it, fim);
         forca.setForcaVetor(fx, fy, fz);
         TLOG(log_DEBUG) << fx << " " << fy << " " << fz << " " << "\n";
         passo(it, fim, 1);

@@ -2,7 +2,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 bool AnaLex::coleteTempo(Iterador& it, Iterador fim)
 {
@@ -11,13 +10,13 @@ bool AnaLex::coleteTempo(Iterador& it, Iterador fim)
     if (!ehCaracter(it, fim, 'n')) {
         return false;
     }
-    const std::string palavra = lerTexto(it, fim);
+    const std::string palavra = Parser::consumaString(it, fim);
     TLOG(log_DEBUG) << "now: " << palavra;
     if (palavra != "now") {
         return false;
     }
     Tempo tempo;
-    tempo.setTempo(lerDouble(it, fim));
+    tempo.setTempo(Parser::consumaDouble(it, fim));
     passo(it, fim, 1);
     dadosMundo->setTempo(tempo);
     return true;

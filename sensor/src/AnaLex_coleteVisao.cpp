@@ -4,7 +4,6 @@
 
 #include "Logger/Logger.h"
 #include "Utilidade/Parser.h"
-#include "sensor/src/Leitura.h"
 
 void AnaLex::coleteVisao(Iterador& it, Iterador fim)
 {
@@ -13,7 +12,7 @@ void AnaLex::coleteVisao(Iterador& it, Iterador fim)
             Parser::consumaEspacoBranco(it, fim);
             const Iterador inicioElemento = it;
             passo(it, fim, 1);
-            const std::string nome = lerTexto(it, fim);
+            const std::string nome = Parser::consumaString(it, fim);
             TLOG(log_DEBUG) << "objeto " << nome;
             if (nome == "P") {
                 coleteJogador(it, fim);

@@ -294,11 +294,44 @@ TEST(AnaLex, ElementoDesconhecidoDaVisaoEPuladoInteiro)
     }
 }
 
+// The words of a heard message are chosen by other players: one that does
+// not convert gives up that section only, like a scanner error.
+TEST(AnaLex, OuvidaQueNaoConverteSoPerdeASecao)
+{
+    struct Caso {
+        const char* ouvida;
+        const char* erro;
+    };
+    const Caso casos[] = {
+        {"(hear 3.5 left go)", "error|Error converting left to d"},
+        // A current server puts the speaker's team name first; a team named
+        // 1FC gives the time 1 and then the source FC.
+        {"(hear 1FC 12.30 -45.2 hello)", "error|Error converting FC to d"},
+        {"(hear -.x 12.30 -45.2 hello)", "error|Error converting -. to d"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.ouvida);
+        {
+            Analise analise;
+            EXPECT_EQ((std::vector<std::string>{c.erro, "debug|Hear"}), analise.linhas(c.ouvida));
+            EXPECT_TRUE(analise.mundo.getAudicao().getMensagens().empty());
+        }
+        Analise analise;
+        analise(std::string("(time (now 1))(hear 2 self um)") + c.ouvida + "(HJ (n hj2) (ax 2))");
+        // The earlier message stays, and the walk goes on after the section.
+        const std::vector<Mensagem_> ms = analise.mundo.getAudicao().getMensagens();
+        ASSERT_EQ(1u, ms.size());
+        EXPECT_EQ("um", ms[0].texto);
+        EXPECT_DOUBLE_EQ(2, ms[0].tempo);
+        EXPECT_DOUBLE_EQ(1, analise.mundo.getTempoAtual());
+        EXPECT_DOUBLE_EQ(2, analise.corpo.getJuntaSimples("hj2").getEixo());
+    }
+}
+
 TEST(AnaLex, BadParameterNaoEApanhado)
 {
     const std::string muitosDigitos(400, '9');
     const std::string casos[] = {
-        "(hear 3.5 left go)",
         "(time (now -.))",
         "(GYR (n torso) (rt +. 0 0))",
         "(HJ (n hj1) (ax " + muitosDigitos + "))",
