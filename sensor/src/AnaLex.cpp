@@ -68,6 +68,15 @@ void AnaLex::passo(Iterador& it, Iterador fim, int k)
     it += k;
 }
 
+void AnaLex::lerPolar(Iterador& it, Iterador fim, double& distancia, double& horizontal, double& latitudinal)
+{
+    distancia = Parser::consumaDouble(it, fim);
+    passo(it, fim, 1);
+    horizontal = Parser::consumaDouble(it, fim);
+    passo(it, fim, 1);
+    latitudinal = Parser::consumaDouble(it, fim);
+}
+
 bool AnaLex::espere(Iterador& it, Iterador fim, const char* palavra)
 {
     return Parser::consumaStringIgual(it, fim, palavra);

@@ -71,6 +71,9 @@ private:
     }
     // The character at the position for a log line, or nothing at the end.
     static std::string caracterEm(Iterador it, Iterador fim);
+    // The three numbers of a polar list after its "pol": distance, then the
+    // horizontal and the latitudinal angle, each one blank apart.
+    static void lerPolar(Iterador& it, Iterador fim, double& distancia, double& horizontal, double& latitudinal);
     // One of the nine names of flags, goal posts and the ball.
     static bool ehNomeObjeto(const std::string& nome);
     // From the first character of a vision element, steps over the whole

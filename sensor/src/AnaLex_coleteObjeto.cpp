@@ -14,11 +14,10 @@ bool AnaLex::coleteObjeto(Iterador& it, Iterador fim, std::string nome)
             return false;
         }
         TLOG(log_DEBUG) << "Consumindo objeto" << "\n";
-        const double distancia = Parser::consumaDouble(it, fim);
-        passo(it, fim, 1);
-        const double horizontal = Parser::consumaDouble(it, fim);
-        passo(it, fim, 1);
-        const double latitudinal = Parser::consumaDouble(it, fim);
+        double distancia = 0;
+        double horizontal = 0;
+        double latitudinal = 0;
+        lerPolar(it, fim, distancia, horizontal, latitudinal);
         objeto.setCoordPolar(distancia, horizontal, latitudinal);
     } catch (const std::logic_error& e) {
         TLOG(log_ERROR) << e.what();

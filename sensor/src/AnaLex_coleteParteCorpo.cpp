@@ -13,11 +13,10 @@ ParteCorpo AnaLex::coleteParteCorpo(Iterador& it, Iterador fim, std::string nome
         if (!espere(it, fim, "pol")) {
             return parte;
         }
-        const double distancia = Parser::consumaDouble(it, fim);
-        passo(it, fim, 1);
-        const double horizontal = Parser::consumaDouble(it, fim);
-        passo(it, fim, 1);
-        const double latitudinal = Parser::consumaDouble(it, fim);
+        double distancia = 0;
+        double horizontal = 0;
+        double latitudinal = 0;
+        lerPolar(it, fim, distancia, horizontal, latitudinal);
         parte.setCoordPolar(distancia, horizontal, latitudinal);
         passo(it, fim, 2);
     } catch (const std::logic_error& e) {
