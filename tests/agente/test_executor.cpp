@@ -134,7 +134,8 @@ TEST(Executor, DuracaoMudadaPeloQuadroJaValeParaEle)
 TEST(Executor, MarcaDeAtingidaValeAteOQuadroAvancar)
 {
     Bancada b;
-    MovimentoRoteiro* m = new MovimentoRoteiro(10.0, 450, {{alvo("llj3", 0), alvo("rlj3", 9)}});
+    MovimentoRoteiro* m =
+        new MovimentoRoteiro(10.0, 450, {{alvo("llj3", 0), alvo("rlj3", 9)}, {alvo("llj3", 5), alvo("rlj3", 1)}});
     b.agente.setMovimento(CORPO, m);
 
     b.perceber(tempo(10.0) + junta("llj3", 0) + junta("rlj3", 0));
@@ -146,6 +147,46 @@ TEST(Executor, MarcaDeAtingidaValeAteOQuadroAvancar)
     b.agente.gerenciarMovimento(CORPO);
     EXPECT_EQ((std::vector<std::string>{"(lle3 0)", "(rle3 0.4)"}), b.enviar());
     EXPECT_EQ(1u, m->quadroAtual);
+
+    // The last joint arrives a cycle later: the joint marked earlier counts
+    // too, so the frame ends here, well before its time is up.
+    b.perceber(tempo(10.02) + junta("llj3", 5) + junta("rlj3", 9));
+    b.agente.gerenciarMovimento(CORPO);
+    EXPECT_EQ((std::vector<std::string>{"(lle3 0)", "(rle3 0)"}), b.enviar());
+    EXPECT_EQ(2u, m->quadroAtual);
+    EXPECT_EQ(10.02, m->inicioQuadro);
+    EXPECT_TRUE(b.agente.getJuntaAtingida().empty());
+
+    // The next frame's targets, over the 21.5 cycles left of its 450 ms.
+    b.perceber(tempo(10.04) + junta("llj3", 0) + junta("rlj3", 9));
+    b.agente.gerenciarMovimento(CORPO);
+    EXPECT_EQ((std::vector<std::string>{"(lle3 0.232558)", "(rle3 -0.372093)"}), b.enviar());
+    EXPECT_EQ(2u, m->quadroAtual);
+}
+
+// A frame that lands exactly on its end (10 s + 1000 ms, seen at 11 s) has
+// no cycle left to spread the gap over: the whole gap goes out, signed, and
+// the frame ends.
+TEST(Executor, TempoExatamenteEsgotadoMandaADiferencaInteira)
+{
+    const struct {
+        double atual;
+        double alvo;
+        const char* esperado;
+    } casos[] = {{5, 2, "(lle3 -3)"}, {2, 9, "(lle3 7)"}, {2, 2.05, "(lle3 0)"}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.esperado);
+        Bancada b;
+        MovimentoRoteiro* m = new MovimentoRoteiro(10.0, 1000, {{alvo("llj3", caso.alvo)}, {alvo("llj3", 0)}});
+        b.agente.setMovimento(CORPO, m);
+        b.perceber(tempo(11.0) + junta("llj3", caso.atual));
+        b.agente.gerenciarMovimento(CORPO);
+        // Not "inf": no division by the zero cycles left.
+        EXPECT_EQ(std::vector<std::string>{caso.esperado}, b.enviar());
+        EXPECT_EQ(2u, m->quadroAtual);
+        EXPECT_EQ(11.0, m->inicioQuadro);
+        EXPECT_TRUE(b.agente.getJuntaAtingida().empty());
+    }
 }
 
 // The head's frame ends while the body's runs: the body's reached mark goes
