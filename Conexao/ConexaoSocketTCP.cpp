@@ -4,7 +4,6 @@
 
 #include <exception>
 #include <iostream>
-#include <ostream>
 
 #include <boost/system/system_error.hpp>
 
@@ -114,8 +113,9 @@ void ConexaoSocketTCP::enviarMensagem(std::string mensagem)
         TLOG(log_WARN) << "Mensagem vazia!";
         return;
     }
-    std::ostream saida(&mEnv);
-    saida << mensagem;
+    // Straight into the send buffer: a stream object per message would cost
+    // more than the few dozen bytes it carries.
+    mEnv.sputn(mensagem.data(), static_cast<std::streamsize>(mensagem.size()));
 
     EscritaSemSinal escrita(mSocket);
     boost::system::error_code erro;
