@@ -56,6 +56,18 @@ public:
     bool coleteSensorFR(Iterador& it, Iterador fim);
 
 private:
+    // The whole work of the replaceable operations above, which only choose
+    // whether the per-section and per-object debug lines are written
+    // (detalhado); warnings and error reports are written either way.
+    void quebrandoMsgDetalhado(std::string& mensagem, bool detalhado);
+    bool coleteTempoDetalhado(Iterador& it, Iterador fim, bool detalhado);
+    bool coleteGyroRateDetalhado(Iterador& it, Iterador fim, bool detalhado);
+    void coleteVisaoDetalhado(Iterador& it, Iterador fim, bool detalhado);
+    bool coleteObjetoDetalhado(Iterador& it, Iterador fim, std::string nome, bool detalhado);
+    bool coleteJogadorDetalhado(Iterador& it, Iterador fim, bool detalhado);
+    bool coleteJuntaSimplesDetalhado(Iterador& it, Iterador fim, bool detalhado);
+    bool coleteSensorFRDetalhado(Iterador& it, Iterador fim, bool detalhado);
+
     // Steps shared by every version of the collectors; the words and
     // numbers themselves are read with Parser.
 

@@ -28,6 +28,17 @@ void Sensor::imprimir()
     mCorpo->imprimirDados();
 }
 
+void Sensor::captar(bool imprimir)
+{
+    mCorpo->clearSensor();
+    mDadosMundo->clearSensor();
+    recebendoMsg();
+    mAnaLex.quebrandoMsg(mMensagem);
+    if (imprimir) {
+        this->imprimir();
+    }
+}
+
 void Sensor::receberPedaco(std::string& destino)
 {
     const std::string pedaco = mConexao->receberMensagem();

@@ -42,6 +42,9 @@ public:
     void imprimir();
 
 private:
+    // The whole perception step; `imprimir` adds the dumps of the record and
+    // the body state, which only the first program writes.
+    void captar(bool imprimir);
     void recebendoMsg();
     // Appends the next chunk of the connection; end of stream is an error.
     void receberPedaco(std::string& destino);

@@ -2,10 +2,5 @@
 
 void Sensor::captarMundo()
 {
-    mCorpo->clearSensor();
-    mDadosMundo->clearSensor();
-    recebendoMsg();
-    mAnaLex.quebrandoMsg(mMensagem);
-    mDadosMundo->imprimirDados();
-    mCorpo->imprimirDados();
+    captar(true);
 }

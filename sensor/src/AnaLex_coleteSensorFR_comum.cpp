@@ -1,0 +1,52 @@
+#include "sensor/src/AnaLex.h"
+
+#include <stdexcept>
+
+#include "Logger/Logger.h"
+#include "Utilidade/Parser.h"
+
+bool AnaLex::coleteSensorFRDetalhado(Iterador& it, Iterador fim, bool detalhado)
+{
+    Parser::consumaEspacoBranco(it, fim);
+    ForcaResistencia forca;
+    // A text that ends right after the "(" fails in the next scanner step.
+    passo(it, fim, 1);
+    if (!espere(it, fim, "n")) {
+        return false;
+    }
+    const std::string nome = Parser::consumaString(it, fim, ')');
+    forca.setNome(nome);
+    if (detalhado) {
+        TLOG(log_DEBUG) << "FRP " << nome << " ";
+    }
+    Parser::pulaAte(it, fim, 'c');
+    if (!espere(it, fim, "c")) {
+        return false;
+    }
+    try {
+        const double cx = Parser::consumaDouble(it, fim);
+        const double cy = Parser::consumaDouble(it, fim);
+        const double cz = Parser::consumaDouble(it, fim);
+        forca.setForcaAplicada(cx, cy, cz);
+        if (detalhado) {
+            TLOG(log_DEBUG) << cx << " " << cy << " " << cz << " ";
+        }
+        Parser::pulaAte(it, fim, 'f');
+        if (!espere(it, fim, "f")) {
+            return false;
+        }
+        const double fx = Parser::consumaDouble(it, fim);
+        const double fy = Parser::consumaDouble(it, fim);
+        const double fz = Parser::consumaDouble(it, fim);
+        forca.setForcaVetor(fx, fy, fz);
+        if (detalhado) {
+            TLOG(log_DEBUG) << fx << " " << fy << " " << fz << " " << "\n";
+        }
+        passo(it, fim, 1);
+        corpo->setFRP(forca);
+        return true;
+    } catch (const std::logic_error& e) {
+        TLOG(log_ERROR) << e.what();
+        return false;
+    }
+}

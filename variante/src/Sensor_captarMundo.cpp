@@ -1,0 +1,6 @@
+#include "sensor/src/Sensor.h"
+
+void Sensor::captarMundo()
+{
+    captar(false);
+}
