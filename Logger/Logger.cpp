@@ -39,10 +39,16 @@ Logger::~Logger()
     localtime_r(&now, &local);
     const std::string text = m_buffer.str();
     const std::string name = log_level_to_string(m_logLevel);
-    // The text is written with its length, so a message that carries zero
-    // bytes (a received frame, say) is not cut short.
-    std::fprintf(stderr, "%i:%i:%i - %s - ", local.tm_hour, local.tm_min, local.tm_sec, name.c_str());
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fputc('\n', stderr);
+    char prefixo[64];
+    const int n = std::snprintf(prefixo, sizeof prefixo, "%i:%i:%i - %s - ", local.tm_hour, local.tm_min,
+                                local.tm_sec, name.c_str());
+    // One write per line, so that lines of players sharing a terminal do not
+    // mix; the text goes by its length, so a message that carries zero bytes
+    // (a received frame, say) is not cut short.
+    const int largura = n < 0 ? 0 : (n < static_cast<int>(sizeof prefixo) ? n : static_cast<int>(sizeof prefixo) - 1);
+    std::string linha(prefixo, static_cast<std::string::size_type>(largura));
+    linha += text;
+    linha += '\n';
+    std::fwrite(linha.data(), 1, linha.size(), stderr);
     std::fflush(stderr);
 }

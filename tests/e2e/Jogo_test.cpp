@@ -391,6 +391,52 @@ TEST(Jogo, NumeroQueNaoENumeroTerminaComOErroDeConversao)
     }
 }
 
+// Trailing arguments take the place of the file's player number, team, host
+// and port: the registration and the server reached tell which were used.
+TEST(Jogo, ArgumentosTomamOLugarDoArquivo)
+{
+    struct Caso {
+        std::vector<std::string> argumentos;
+        const char* hostNoArquivo;
+        const char* portaNoArquivo;
+        int numero;
+        const char* time;
+    };
+    // A host that never resolves and a port nobody listens on, so only the
+    // arguments can lead to the stand-in.
+    const Caso casos[] = {
+        {{"3"}, "", "", 3, "Arquivo"},
+        {{"4", "Dois"}, "", "", 4, "Dois"},
+        {{"5", "Tres", "127.0.0.1"}, "ninguem.invalid", "", 5, "Tres"},
+        {{"6", "Quatro", "127.0.0.1", "@porta"}, "ninguem.invalid", "1", 6, "Quatro"},
+    };
+    for (const Caso& c : casos) {
+        Partida p(3);
+        p.numero = "9";
+        p.time = "Arquivo";
+        p.argumentos = c.argumentos;
+        p.hostNoArquivo = c.hostNoArquivo;
+        p.portaNoArquivo = c.portaNoArquivo;
+        p.jogar();
+        p.esperarJogoCompleto();
+        const std::string init =
+            "(init (unum " + std::to_string(c.numero) + ")(teamname " + std::string(c.time) + "))";
+        EXPECT_EQ(p.ciclo(0), std::vector<std::string>{init}) << c.argumentos.size() << " arguments";
+    }
+}
+
+// A file without the player number hands the empty text on, which is no
+// number: the player reports it and ends.
+TEST(Jogo, SemNumeroNoArquivoTerminaComOErroDeConversao)
+{
+    Partida p(5);
+    p.numeroNoArquivo = false;
+    p.jogar();
+    EXPECT_TRUE(p.processo.terminou);
+    EXPECT_EQ(p.processo.status, 0);
+    EXPECT_EQ(p.processo.erros, "Error converting  to i\n");
+}
+
 TEST(Jogo, OServidorFechandoTerminaOJogador)
 {
     for (int ciclos : {0, 20}) {

@@ -128,6 +128,11 @@ struct Partida {
     std::map<std::string, double> angulos;
     // Either built program: TRELVO_PROGRAM or TRELVO_PROGRAM_B.
     std::string programa = TRELVO_PROGRAM;
+    // What the file says of the server; empty: the stand-in's own. An
+    // argument "@porta" stands for the stand-in's port.
+    std::string hostNoArquivo;
+    std::string portaNoArquivo;
+    bool numeroNoArquivo = true;
 
     ResultadoProcesso processo;
     std::unique_ptr<ServidorSimulado> servidor;
@@ -141,8 +146,16 @@ struct Partida {
             servidor->definirAngulo(a.first, a.second);
         }
         PastaTemporaria pasta;
-        pasta.escrever("config.ini", registro + "HOST=127.0.0.1\nPORTA=" + std::to_string(servidor->porta()) +
-                                         "\nNUMERO_JOGADOR=" + numero + "\nNOME_TIME=" + time + "\n");
+        const std::string porta = std::to_string(servidor->porta());
+        pasta.escrever("config.ini",
+                       registro + "HOST=" + (hostNoArquivo.empty() ? "127.0.0.1" : hostNoArquivo) +
+                           "\nPORTA=" + (portaNoArquivo.empty() ? porta : portaNoArquivo) + "\n" +
+                           (numeroNoArquivo ? "NUMERO_JOGADOR=" + numero + "\n" : "") + "NOME_TIME=" + time + "\n");
+        for (std::string& a : argumentos) {
+            if (a == "@porta") {
+                a = porta;
+            }
+        }
         const std::string pastaDoJogo = pasta.criarPasta("run");
         servidor->iniciar();
         processo = executarProcesso(programa, argumentos, pastaDoJogo, std::chrono::seconds(60));

@@ -69,7 +69,7 @@ TEST_F(LoggerTest, NomesDosNiveis)
     EXPECT_EQ("warn", log_level_to_string(log_WARN));
     EXPECT_EQ("error", log_level_to_string(log_ERROR));
     EXPECT_EQ("invalid", log_level_to_string(static_cast<log_level_t>(5)));
-    EXPECT_EQ("invalid", log_level_to_string(static_cast<log_level_t>(-1)));
+    EXPECT_EQ("invalid", log_level_to_string(static_cast<log_level_t>(7)));
 }
 
 struct CasoConfiguracao {
