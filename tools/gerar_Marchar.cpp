@@ -2,16 +2,9 @@
 // 222 frames of the ten leg joints that the gait moves.
 //
 // How the table is made:
-// - Every angle is a whole number n of grid units (milliradians turned into
-//   degrees with 3.14 for pi: n * 0.18 / 3.14), printed with six significant
-//   digits. The generator works in units throughout.
-// - Each leg is four tracks: hip roll (joint 2), roll chain (hip roll + ankle
-//   roll), hip pitch (joint 3) and knee (joint 4). The ankles follow from
-//   them: ankle pitch = -(hip pitch + knee), which keeps the foot parallel to
-//   the torso, and ankle roll = roll chain - hip roll. The roll chain is 0
-//   except in the leg's own stance windows, where it rises from a few units
-//   to about 100 and back: the stance leg tilts the pelvis to lift the
-//   swinging side.
+// - The grid, the four tracks of a leg and their monotone cubics are those of
+//   tools/GeradorMarcha.h. Here the roll chain rises from a few units to
+//   about 100 in a stance window and back.
 // - The fixed rows (frames 1-20, 29, 56, 204, 222, written below in degrees as
 //   the table prints them) are keys of every track. The other keys describe
 //   each stride by its events. A swing: the rear leg pushes while both feet
@@ -39,52 +32,17 @@
 //   29, 871 units in nine frames and some 151 in the fastest of them.
 // - In the return (frames 205-221) the right leg copies the left one, so the
 //   two legs stand within one unit of each other.
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <vector>
+
+#include "tools/GeradorMarcha.h"
 
 namespace {
 
+using namespace marcha;
+
 const int QUADROS = 222;
-const int COLUNAS = 10;  // llj2 rlj2 llj3 rlj3 llj4 rlj4 llj5 rlj5 llj6 rlj6
-const char* const NOMES[COLUNAS] = {"llj2", "rlj2", "llj3", "rlj3", "llj4",
-                                    "rlj4", "llj5", "rlj5", "llj6", "rlj6"};
 
-double emGraus(int n) { return n * 0.18 / 3.14; }
-
-std::string literal(int n)
-{
-    char texto[32];
-    std::snprintf(texto, sizeof texto, "%.6g", emGraus(n));
-    return texto;
-}
-
-[[noreturn]] void falhar(const char* motivo, int quadro)
-{
-    std::fprintf(stderr, "gerar_Marchar: %s (frame %d)\n", motivo, quadro);
-    std::exit(1);
-}
-
-// The grid unit whose printed angle is exactly `graus`.
-int emUnidades(double graus, int quadro)
-{
-    const long n = std::lround(graus * 3.14 / 0.18);
-    for (long c = n - 1; c <= n + 1; ++c) {
-        if (std::strtod(literal(static_cast<int>(c)).c_str(), nullptr) == graus) {
-            return static_cast<int>(c);
-        }
-    }
-    falhar("fixed angle off the grid", quadro);
-}
-
-struct LinhaFixa {
-    int quadro;
-    double graus[COLUNAS];
-};
-
-const LinhaFixa FIXAS[] = {
+const std::vector<LinhaFixa> FIXAS = {
     {1, {0.687898, 0.687898, 30.0955, 30.0955, -60.2484, -60.2484, 30.0955, 30.0955, -0.687898, -0.687898}},
     {2, {0.573248, 0.573248, 30.0955, 30.0955, -60.2484, -60.2484, 30.0955, 30.0955, -0.573248, -0.573248}},
     {3, {0.458599, 0.458599, 30.0955, 30.0955, -60.2484, -60.2484, 30.0955, 30.1529, -0.458599, -0.515924}},
@@ -109,27 +67,6 @@ const LinhaFixa FIXAS[] = {
     {56, {28.949, 15.3057, 63.8025, 31.9299, -95.0446, -59.9045, 31.242, 27.9745, -28.949, -21.3248}},
     {204, {20.8662, 20.8662, 21.5541, 21.4968, -44.8854, -44.7707, 23.3312, 23.2739, -20.8662, -20.9236}},
     {222, {1.08917, 1.1465, 30.0955, 30.0955, -60.1911, -60.2484, 30.0955, 30.0955, -1.08917, -1.1465}},
-};
-
-struct Chave {
-    int quadro;
-    int unidades;
-};
-
-// A pitch key of one leg: hip pitch and knee in one frame; LIVRE leaves that
-// track free there.
-const int LIVRE = -100000;
-struct Pose {
-    int quadro;
-    int quadril;
-    int joelho;
-};
-
-// The shaping keys of one leg, in units.
-struct Perna {
-    std::vector<Chave> roll;    // hip roll
-    std::vector<Chave> cadeia;  // hip roll + ankle roll
-    std::vector<Pose> passos;   // hip pitch and knee
 };
 
 // Stance windows: left 20-36, 72-87, 123-138, 171-184; right 46-61, 97-113,
@@ -239,150 +176,14 @@ Perna direita()
     return p;
 }
 
-// Fritsch-Carlson slopes: zero where the keys turn or stand still and at both
-// ends, so a track never overshoots its keys.
-std::vector<double> inclinacoes(const std::vector<Chave>& k)
-{
-    const size_t n = k.size();
-    std::vector<double> m(n, 0.0);
-    for (size_t i = 1; i + 1 < n; ++i) {
-        const double h0 = k[i].quadro - k[i - 1].quadro;
-        const double h1 = k[i + 1].quadro - k[i].quadro;
-        const double d0 = (k[i].unidades - k[i - 1].unidades) / h0;
-        const double d1 = (k[i + 1].unidades - k[i].unidades) / h1;
-        if (d0 * d1 > 0) {
-            const double w0 = 2 * h1 + h0;
-            const double w1 = h1 + 2 * h0;
-            m[i] = (w0 + w1) / (w0 / d0 + w1 / d1);
-        }
-    }
-    return m;
-}
-
-// The track through its keys, in units, for frames 1 to QUADROS (index 0 unused).
-std::vector<int> trilha(std::vector<Chave> k)
-{
-    for (size_t i = 1; i < k.size(); ++i) {
-        if (k[i].quadro <= k[i - 1].quadro) {
-            falhar("keys out of order", k[i].quadro);
-        }
-    }
-    const std::vector<double> m = inclinacoes(k);
-    std::vector<int> v(QUADROS + 1, 0);
-    size_t i = 0;
-    for (int q = k.front().quadro; q <= k.back().quadro; ++q) {
-        while (k[i + 1].quadro < q) {
-            ++i;
-        }
-        if (q == k[i].quadro) {
-            v[q] = k[i].unidades;
-            continue;
-        }
-        const double h = k[i + 1].quadro - k[i].quadro;
-        const double t = (q - k[i].quadro) / h;
-        const double t2 = t * t;
-        const double t3 = t2 * t;
-        const double y = (2 * t3 - 3 * t2 + 1) * k[i].unidades + (t3 - 2 * t2 + t) * h * m[i] +
-                         (-2 * t3 + 3 * t2) * k[i + 1].unidades + (t3 - t2) * h * m[i + 1];
-        // Halves go away from zero. Many values are halves in exact
-        // arithmetic, and the last bits of a double must not decide them, so
-        // anything within a millionth of a half counts as one; a value near
-        // that edge could still go either way on another machine.
-        const double r = y + (y < 0 ? -1e-6 : 1e-6);
-        const double resto = std::fabs(r) - std::floor(std::fabs(r));
-        if (std::fabs(resto - 0.5) < 1e-9) {
-            falhar("value on a rounding edge", q);
-        }
-        v[q] = static_cast<int>(std::lround(r));
-    }
-    return v;
-}
-
-// Merges the fixed rows' value of a track (chosen by `valor`) into its keys.
-template <typename F>
-std::vector<Chave> comFixas(std::vector<Chave> k, F valor)
-{
-    for (const LinhaFixa& f : FIXAS) {
-        k.push_back({f.quadro, valor(f)});
-    }
-    std::vector<Chave> ordenadas;
-    for (int q = 1; q <= QUADROS; ++q) {
-        for (const Chave& c : k) {
-            if (c.quadro == q) {
-                ordenadas.push_back(c);
-            }
-        }
-    }
-    return ordenadas;
-}
-
-struct Tabela {
-    int v[QUADROS + 1][COLUNAS];
-};
-
-Tabela gerar()
-{
-    Tabela t{};
-    const Perna pernas[2] = {esquerda(), direita()};
-    for (int lado = 0; lado < 2; ++lado) {
-        // Columns of this leg: joint j of the leg is column 2 * (j - 2) + lado.
-        auto u = [lado](const LinhaFixa& f, int junta) {
-            return emUnidades(f.graus[2 * (junta - 2) + lado], f.quadro);
-        };
-        const Perna& p = pernas[lado];
-        const std::vector<int> roll = trilha(comFixas(p.roll, [&](const LinhaFixa& f) { return u(f, 2); }));
-        const std::vector<int> cadeia =
-            trilha(comFixas(p.cadeia, [&](const LinhaFixa& f) { return u(f, 2) + u(f, 6); }));
-        std::vector<Chave> chavesQuadril;
-        std::vector<Chave> chavesJoelho;
-        for (const Pose& c : p.passos) {
-            if (c.quadril != LIVRE) {
-                chavesQuadril.push_back({c.quadro, c.quadril});
-            }
-            if (c.joelho != LIVRE) {
-                chavesJoelho.push_back({c.quadro, c.joelho});
-            }
-        }
-        const std::vector<int> quadril = trilha(comFixas(chavesQuadril, [&](const LinhaFixa& f) { return u(f, 3); }));
-        const std::vector<int> joelho = trilha(comFixas(chavesJoelho, [&](const LinhaFixa& f) { return u(f, 4); }));
-        for (int q = 1; q <= QUADROS; ++q) {
-            t.v[q][0 + lado] = roll[q];
-            t.v[q][2 + lado] = quadril[q];
-            t.v[q][4 + lado] = joelho[q];
-            t.v[q][6 + lado] = -(quadril[q] + joelho[q]);
-            t.v[q][8 + lado] = cadeia[q] - roll[q];
-        }
-        // Where a fixed row's pitch chain is one unit off, the ankle carries it.
-        for (const LinhaFixa& f : FIXAS) {
-            t.v[f.quadro][6 + lado] = u(f, 5);
-        }
-    }
-    for (int q = 205; q < QUADROS; ++q) {
-        for (int c = 0; c < COLUNAS; c += 2) {
-            t.v[q][c + 1] = t.v[q][c];
-        }
-    }
-    return t;
-}
-
 }  // namespace
 
 int main()
 {
-    const Tabela t = gerar();
-    std::printf("// Generated by tools/gerar_Marchar.cpp; do not edit by hand.\n\n");
-    std::printf("// One row per frame, in the order");
-    for (const char* n : NOMES) {
-        std::printf(" %s", n);
-    }
-    std::printf(".\nstatic const double MARCHAR_QUADROS[%d][%d] = {\n", QUADROS, COLUNAS);
-    for (int q = 1; q <= QUADROS; ++q) {
-        std::printf("    {");
-        for (int c = 0; c < COLUNAS; ++c) {
-            std::printf("%s%s", c ? ", " : "", literal(t.v[q][c]).c_str());
-        }
-        std::printf("},  // %d\n", q);
-    }
-    std::printf("};\n");
+    programa = "gerar_Marchar";
+    const Perna pernas[2] = {esquerda(), direita()};
+    Tabela t = tabelaDasPernas(pernas, FIXAS, QUADROS);
+    pernasIguais(t, 205, QUADROS - 1);
+    imprimir(t, "gerar_Marchar", "MARCHAR_QUADROS");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "movimento/src/Marchar.h"
+#include "tests/movimento/RegrasMarcha.h"
 
 namespace {
 
@@ -24,11 +25,9 @@ enum { LLJ2 = 12, RLJ2, LLJ3, RLJ3, LLJ4, RLJ4, LLJ5, RLJ5, LLJ6, RLJ6 };
 // The twelve joints that hold one target in every frame, by position.
 const double FIXOS[12] = {0, 0, -100.032, -100.032, 20.0064, -20.0064, -80.0255, 80.0255, -80.0255, 80.0255, 0, 0};
 
-struct Janela {
-    unsigned int inicio;
-    unsigned int fim;
-    int apoio;  // the leg that stands: 0 left, 1 right
-};
+using regras::emGraus;
+using regras::Janela;
+using regras::unidades;
 
 // The stance windows in the order they come: left, right, four times.
 const Janela JANELAS[8] = {{20, 36, 0},   {46, 61, 1},   {72, 87, 0},   {97, 113, 1},
@@ -43,25 +42,6 @@ const Janela* janelaDe(int perna, unsigned int k)
         }
     }
     return nullptr;
-}
-
-double emGraus(int n) { return n * 0.18 / 3.14; }
-
-// The nearest whole n of grid units, and whether its angle, kept to six
-// significant digits, is exactly `graus`.
-int unidades(double graus, bool* exato)
-{
-    const long perto = std::lround(graus * 3.14 / 0.18);
-    for (long n = perto - 1; n <= perto + 1; ++n) {
-        char texto[32];
-        std::snprintf(texto, sizeof texto, "%.6g", emGraus(static_cast<int>(n)));
-        if (std::strtod(texto, nullptr) == graus) {
-            *exato = true;
-            return static_cast<int>(n);
-        }
-    }
-    *exato = false;
-    return static_cast<int>(perto);
 }
 
 // The table as the motion plays it: per frame (index k - 1) the 22 angles in

@@ -1,0 +1,28 @@
+#ifndef TRELVO_QUADROPOSE_H
+#define TRELVO_QUADROPOSE_H
+
+#include <vector>
+
+#include "mundo/src/JuntaSimples.h"
+
+// The targets of frame `quadro` (from 1) of a pose table with one row per
+// joint, in the order of `nomes`, and one column per frame. A frame outside
+// the table yields no targets.
+template <unsigned int JUNTAS, unsigned int QUADROS>
+std::vector<JuntaSimples> montarQuadroPose(const char* const (&nomes)[JUNTAS],
+                                           const double (&tabela)[JUNTAS][QUADROS], unsigned int quadro)
+{
+    std::vector<JuntaSimples> alvos;
+    if (quadro < 1 || quadro > QUADROS) {
+        return alvos;
+    }
+    alvos.reserve(JUNTAS);
+    for (unsigned int i = 0; i < JUNTAS; ++i) {
+        JuntaSimples alvo(nomes[i]);
+        alvo.setEixo(tabela[i][quadro - 1]);
+        alvos.push_back(alvo);
+    }
+    return alvos;
+}
+
+#endif
