@@ -7,7 +7,11 @@
 #include "mundo/src/Corpo.h"
 #include "mundo/src/DadosMundo.h"
 #include "mundo/src/Memoria.h"
+#include "movimento/src/LevantarDeCostas.h"
+#include "movimento/src/LevantarDeFrente.h"
 #include "movimento/src/MoverCabecaPara.h"
+#include "movimento/src/VirarDireita.h"
+#include "movimento/src/VirarEsquerda.h"
 
 Agente::Agente(Sensor& sensorInicial, Atuador& atuadorInicial, std::string numeroTexto, std::string time)
     : sensor(sensorInicial),
@@ -125,6 +129,49 @@ void Agente::procurarBola()
         setMovimento(CABECA, new MoverCabecaPara(agora(), LADO_POSITIVO, numero == 1 ? 70 : 90));
     } else {
         setMovimento(CABECA, new MoverCabecaPara(agora(), LADO_NEGATIVO, numero == 1 ? 40 : 70));
+    }
+}
+
+bool Agente::iniciarDecisao(double instante, double& tempoInicio, bool& isTeleport, const PosicoesBeam& posicoes)
+{
+    if (tempoInicio == -1.0) {
+        tempoInicio = instante;
+    }
+    if (!isTeleport && instante >= tempoInicio + 0.2) {
+        const int linha = numero >= 1 && numero <= 3 ? numero - 1 : 3;
+        teleportar(posicoes[linha][0], posicoes[linha][1]);
+        isTeleport = true;
+    }
+    // Let the robot settle where it was placed before deciding anything.
+    return instante >= tempoInicio + 1.2;
+}
+
+void Agente::levantarOuSeguirBola(double instante)
+{
+    if (isCaidoFrente()) {
+        levantar(new LevantarDeFrente(instante, 1000), LEVANTANDO_FRENTE);
+    } else if (isCaidoCostas()) {
+        levantar(new LevantarDeCostas(instante, 1000), LEVANTANDO_COSTAS);
+    } else {
+        seguirBola();
+    }
+}
+
+void Agente::dirigirParaBola(Movimento* (*andarParaFrente)(double instante))
+{
+    // No ball yet: there is no angle to steer by, so stand while the head
+    // searches.
+    if (!isBolaConhecida()) {
+        return;
+    }
+    const double angulo = modeloMundo.getBola().getAngHorizontal();
+    const double instante = agora();
+    if (angulo >= 37.5) {
+        setMovimento(CORPO, new VirarEsquerda(instante, 450));
+    } else if (angulo < -37.5) {
+        setMovimento(CORPO, new VirarDireita(instante, 450));
+    } else if (numero != 1) {
+        setMovimento(CORPO, andarParaFrente(instante));
     }
 }
 

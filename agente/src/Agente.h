@@ -63,8 +63,19 @@ public:
     double calcularVelocidadeJuntas(double diferenca, double ciclos);
 
     // Steps of the decision step that every version of pensar shares.
+    // Start positions by player number: 1, 2, 3 and any other.
+    typedef double PosicoesBeam[4][2];
+    // Keeps the time of the first decision, queues the beam once 0.2 s later,
+    // and tells whether the robot has had its 1.2 s to settle (nothing else
+    // is decided before). The two values belong to the caller's pensar.
+    bool iniciarDecisao(double instante, double& tempoInicio, bool& isTeleport, const PosicoesBeam& posicoes);
     // Queues the beam to (x, y), logging its text.
     void teleportar(double x, double y);
+    // When no fall is starting: gets up when the robot lies, otherwise follows
+    // the ball.
+    void levantarOuSeguirBola(double instante);
+    // The body motion towards the ball, with the program's forward gait.
+    void dirigirParaBola(Movimento* (*andarParaFrente)(double instante));
     // Puts a get-up in the body slot, stops the head and enters `novoEstado`.
     void levantar(Movimento* levantamento, int novoEstado);
     // Upright again: walk or turn to the ball, and look at it or search it.
