@@ -80,6 +80,40 @@ TEST(Corpo, MesmoNomeDuasVezesFicaOUltimoComSeuComprimento)
     corpo.setFRP(f);
     EXPECT_DOUBLE_EQ(3, corpo.getFRP("rf").getForcaAplicada().Z());
     EXPECT_DOUBLE_EQ(4, corpo.getFRP("rf").getForcaVetor().X());
+    ForcaResistencia g("rf");
+    g.setForcaAplicada(-1, -2, -3);
+    g.setForcaVetor(-4, -5, -6);
+    corpo.setFRP(g);
+    EXPECT_DOUBLE_EQ(-3, corpo.getFRP("rf").getForcaAplicada().Z());
+    EXPECT_DOUBLE_EQ(-4, corpo.getFRP("rf").getForcaVetor().X());
+
+    JuntaUniversal u("luj1");
+    u.setEixos(10, -5);
+    corpo.setJuntaUniversal(u);
+    u.setEixos(-30, 40);
+    corpo.setJuntaUniversal(u);
+    EXPECT_DOUBLE_EQ(-30, corpo.getJuntaUniversal("luj1").getEixo1());
+    EXPECT_DOUBLE_EQ(40, corpo.getJuntaUniversal("luj1").getEixo2());
+
+    SensorToque toque("lfoot");
+    toque.setToque(true);
+    corpo.setSensorToque(toque);
+    toque.setToque(false);
+    corpo.setSensorToque(toque);
+    EXPECT_FALSE(corpo.getToque("lfoot").isTocou());
+    EXPECT_EQ("lfoot", corpo.getToque("lfoot").getNome());
+
+    // One part per name in every map.
+    CapturaLog log;
+    corpo.imprimirDados();
+    const std::vector<std::string> esperado = {
+        "debug|GYRORATE: torso Comprimento: 2",
+        "debug|hj1 Coordenada: -20",
+        "debug|luj1 Eixos: -30, 40",
+        "debug|FRPrf Forca Aplicada -1, -2, -3 Forca Vetor -4, -5, -6",
+        "debug|Nome do Sensor de Toque: lfoot",
+    };
+    EXPECT_EQ(esperado, log.linhas());
 }
 
 TEST(JuntaSimples, NomeEfeito)

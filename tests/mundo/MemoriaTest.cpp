@@ -267,6 +267,28 @@ TEST_F(MemoriaImprimir, EscreveONovoDeCadaAnelNaOrdemDaEsquerdaParaADireita)
     EXPECT_EQ(esperado, linhas(memoria, true, log_DEBUG));
 }
 
+TEST_F(MemoriaImprimir, TodosOsAneisCheiosCadaUmComSeuRotulo)
+{
+    // Values and times tell the rings apart, so a record kept in or read
+    // from the wrong ring shows under the wrong label.
+    Memoria memoria;
+    for (int volta = 0; volta < 51; ++volta) {
+        for (int i = 0; i < 9; ++i) {
+            memoria.inserirObjeto(objeto(NOMES[i], volta * 100 + i + 1, -(i + 1), i * 10), volta * 100 + i + 0.5);
+        }
+        memoria.inserirGyrorate(Gyrorate("torso", 0, 3, volta), volta * 100 + 9.5);
+    }
+    const std::vector<std::string> esperado = {
+        "MEMORIA: 5001.5", "Objeto F1L 5002, -2, 10",  "MEMORIA: 5000.5", "Objeto F1R 5001, -1, 0",
+        "MEMORIA: 5003.5", "Objeto F2L 5004, -4, 30",  "MEMORIA: 5002.5", "Objeto F2R 5003, -3, 20",
+        "MEMORIA: 5005.5", "Objeto G1L 5006, -6, 50",  "MEMORIA: 5004.5", "Objeto G1R 5005, -5, 40",
+        "MEMORIA: 5007.5", "Objeto G2L 5008, -8, 70",  "MEMORIA: 5006.5", "Objeto G2R 5007, -7, 60",
+        "MEMORIA: 5008.5", "Objeto B 5009, -9, 80",    "MEMORIA: 5009.5", "GYRORATE: torso Comprimento: 50.0899",
+    };
+    EXPECT_EQ(esperado, linhas(memoria, true, log_DEBUG));
+    EXPECT_EQ(std::vector<int>(9, 50), quantidades(memoria));
+}
+
 TEST_F(MemoriaImprimir, SoBolaEGiroscopio)
 {
     Memoria memoria;

@@ -40,6 +40,21 @@ struct Analise {
 };
 
 const char* const INVALIDO = "warn|Valor Invalido na Maquina de Estados do Analex!";
+const char* const NAO_DIGITO = "error|Primeiro caracter diferente de um digito!";
+
+// The lines that "(HJ (n hj1) (ax 1))" writes, put after `antes`: they show
+// that the walk reached the section after a failed one.
+std::vector<std::string> seguidoDeHj1(std::vector<std::string> antes)
+{
+    const char* const hj1[] = {"debug|hj1",
+                               "debug|1",
+                               "|",
+                               "debug|Valor it depois do eixo da HJ)",
+                               "debug|Valor it depois do parentese da HJ)",
+                               "debug|HingeJoints"};
+    antes.insert(antes.end(), std::begin(hj1), std::end(hj1));
+    return antes;
+}
 
 TEST(AnaLex, LinhasDeLogDeCadaSecao)
 {
@@ -80,6 +95,15 @@ TEST(AnaLex, LinhasDeLogDeCadaSecao)
         {"(UJ (n uj1) (ax1 10) (ax2 -5))(TCH n s1 val 1)", {"debug|UniversalJoints", "debug|Touch"}},
         {"(TCH (n s1) (val 1))", {"debug|Touch", "warn|Token: val", INVALIDO}},
         {"(FRP (n lf) (c 1 2 3) (f 4 5 6))", {"debug|FRP lf ", "debug|1 2 3 ", "debug|4 5 6 ", "|", "debug|FRP"}},
+        // A scanner error in a guarded part gives up the section only, with its
+        // label; one before it ends the walk without one.
+        {"(GYR (n torso) (rt x 2 3))(HJ (n hj1) (ax 1))",
+         seguidoDeHj1({"debug|Gyrorate name torso ", NAO_DIGITO, "debug|GyroRate"})},
+        {"(UJ (n uj1) (ax1 x) (ax2 1))(HJ (n hj1) (ax 1))", {NAO_DIGITO}},
+        {"(UJ (n uj1) (ax1 1) (ax2 x))(HJ (n hj1) (ax 1))", seguidoDeHj1({NAO_DIGITO, "debug|UniversalJoints"})},
+        {"(TCH n s1 val x)(HJ (n hj1) (ax 1))", seguidoDeHj1({NAO_DIGITO, "debug|Touch"})},
+        {"(FRP (n lf) (c x 2 3) (f 4 5 6))(HJ (n hj1) (ax 1))",
+         seguidoDeHj1({"debug|FRP lf ", NAO_DIGITO, "debug|FRP", "warn|Token: f", INVALIDO})},
         // The game state writes its scanner error straight to standard error.
         {"(GS (unum x) (t 1) (pm PlayOn))",
          {"|Primeiro caracter diferente de um digito!", "warn|Token: t", INVALIDO, "warn|Token: pm", INVALIDO}},
@@ -91,6 +115,9 @@ TEST(AnaLex, LinhasDeLogDeCadaSecao)
           "debug|SEE - fim colete jogador", "debug|SEE - Depois do coleteJogador", "debug|See"}},
         {"(See (L (pol 1 2 3) (pol 4 5 6)) (B (pol 1 2 3)))",
          {"debug|objeto L", "error|objeto invalido!", "debug|objeto B", "debug|Consumindo objeto", "|",
+          "debug|SEE - Depois do coleteObjeto", "debug|See"}},
+        {"(See (F3L (pol 1 2 3)) (B (pol 1 2 3)))",
+         {"debug|objeto F3L", "error|objeto invalido!", "debug|objeto B", "debug|Consumindo objeto", "|",
           "debug|SEE - Depois do coleteObjeto", "debug|See"}},
         {"(See (B (pol 1 2 3",
          {"debug|objeto B", "debug|Consumindo objeto", "|", "error|Fim da String!",
@@ -240,6 +267,44 @@ TEST(AnaLex, RegistrosDeCadaSecao)
              EXPECT_EQ("null", c.getToque("s2").getNome());
              EXPECT_EQ("null", c.getToque("s3").getNome());
          }},
+        // Whether the walk goes on after a scanner error depends on where in
+        // the section it arises.
+        {"(GYR (n torso) (rt x 2 3))(HJ (n hj1) (ax 1))",
+         [](const DadosMundo&, const Corpo& c) {
+             EXPECT_EQ("null", c.getGyrorate("torso").getNome());
+             EXPECT_DOUBLE_EQ(1, c.getJuntaSimples("hj1").getEixo());
+         }},
+        {"(UJ (n uj1) (ax1 x) (ax2 1))(HJ (n hj1) (ax 1))",
+         [](const DadosMundo&, const Corpo& c) {
+             EXPECT_EQ("null", c.getJuntaUniversal("uj1").getNome());
+             EXPECT_EQ("null", c.getJuntaSimples("hj1").getNome());
+         }},
+        {"(UJ (n uj1) (ax1 1) (ax2 x))(HJ (n hj1) (ax 1))",
+         [](const DadosMundo&, const Corpo& c) {
+             EXPECT_EQ("null", c.getJuntaUniversal("uj1").getNome());
+             EXPECT_DOUBLE_EQ(1, c.getJuntaSimples("hj1").getEixo());
+         }},
+        {"(TCH n s1 val x)(HJ (n hj1) (ax 1))",
+         [](const DadosMundo&, const Corpo& c) {
+             EXPECT_EQ("null", c.getToque("s1").getNome());
+             EXPECT_DOUBLE_EQ(1, c.getJuntaSimples("hj1").getEixo());
+         }},
+        {"(FRP (n lf) (c x 2 3) (f 4 5 6))(HJ (n hj1) (ax 1))",
+         [](const DadosMundo&, const Corpo& c) {
+             EXPECT_EQ("null", c.getFRP("lf").getNome());
+             EXPECT_DOUBLE_EQ(1, c.getJuntaSimples("hj1").getEixo());
+         }},
+        // The blank after the last element is stepped over with it.
+        {"(See (B (pol 1 2 3)) )(HJ (n hj1) (ax 1))",
+         [](const DadosMundo& m, const Corpo& c) {
+             ASSERT_EQ(1u, m.getObjetos().size());
+             EXPECT_EQ("B", m.getObjetos()[0].getNome());
+             EXPECT_DOUBLE_EQ(3, m.getObjetos()[0].getAngLatituginal());
+             EXPECT_DOUBLE_EQ(1, c.getJuntaSimples("hj1").getEixo());
+         }},
+        // A player whose first list is not its team is not stored.
+        {"(See (P (tim X) (id 1) (head (pol 1 2 3))))(HJ (n hj1) (ax 1))",
+         [](const DadosMundo& m, const Corpo&) { EXPECT_TRUE(m.getVisao().getJogadores().empty()); }},
         {"(FRP (n lf) (c 1 2 3) (f 4 5 6))(FRP (n rf) (c 1 2 3) (g 4 5 6))",
          [](const DadosMundo&, const Corpo& c) {
              const ForcaResistencia f = c.getFRP("lf");
@@ -266,18 +331,24 @@ TEST(AnaLex, ElementoDesconhecidoDaVisaoEPuladoInteiro)
         const char* visao;
         std::vector<std::string> objetos;
         bool juntaDepois;
+        long invalidos;
     };
     const Caso casos[] = {
-        {"(See (L (pol 1 2 3) (pol 4 5 6)) (B (pol 1 2 3)))", {"B"}, true},
-        {"(See (B (pol 1 2 3)) (L (pol 1 2 3) (pol 4 5 6)))", {"B"}, true},
-        {"(See (X1 (a (b (c))) d) (F1L (pol 1 2 3)))", {"F1L"}, true},
-        {"(See (L (pol 1 2 3))(B (pol 1 2 3)))", {"B"}, true},
+        {"(See (L (pol 1 2 3) (pol 4 5 6)) (B (pol 1 2 3)))", {"B"}, true, 1},
+        {"(See (B (pol 1 2 3)) (L (pol 1 2 3) (pol 4 5 6)))", {"B"}, true, 1},
+        {"(See (X1 (a (b (c))) d) (F1L (pol 1 2 3)))", {"F1L"}, true, 1},
+        {"(See (L (pol 1 2 3))(B (pol 1 2 3)))", {"B"}, true, 1},
         // The name read runs into the next element; that element is kept.
-        {"(See (X1)(B (pol 1 2 3)))", {"B"}, true},
-        {"(See x (B (pol 1 2 3)))", {"B"}, true},
-        {"(See (L (pol 1 2 3)) (L (pol 4 5 6)) (L (pol 7 8 9)))", {}, true},
+        {"(See (X1)(B (pol 1 2 3)))", {"B"}, true, 1},
+        {"(See x (B (pol 1 2 3)))", {"B"}, true, 1},
+        {"(See (L (pol 1 2 3)) (L (pol 4 5 6)) (L (pol 7 8 9)))", {}, true, 3},
+        // Names one character off those of the field's objects are unknown too.
+        {"(See (F3L (pol 1 2 3)) (B (pol 4 5 6)))", {"B"}, true, 1},
+        {"(See (b (pol 1 2 3)) (F1L (pol 4 5 6)))", {"F1L"}, true, 1},
+        {"(See (BB (pol 1 2 3)) (B (pol 4 5 6)))", {"B"}, true, 1},
+        {"(See (G3R (pol 1 2 3)) (F1 (pol 4 5 6)) (E2L (pol 7 8 9)) (G2R (pol 1 1 1)))", {"G2R"}, true, 3},
         // Running out of text inside it ends the section; what came before stays.
-        {"(See (B (pol 1 2 3)) (L (pol 1 2", {"B"}, false},
+        {"(See (B (pol 1 2 3)) (L (pol 1 2", {"B"}, false, 1},
     };
     for (const Caso& c : casos) {
         Analise analise;
@@ -287,6 +358,8 @@ TEST(AnaLex, ElementoDesconhecidoDaVisaoEPuladoInteiro)
             nomes.push_back(o.getNome());
         }
         EXPECT_EQ(c.objetos, nomes) << c.visao;
+        // Stored under another name would not show in the list above.
+        EXPECT_EQ(c.invalidos, std::count(linhas.begin(), linhas.end(), "error|objeto invalido!")) << c.visao;
         if (c.juntaDepois) {
             EXPECT_DOUBLE_EQ(7, analise.corpo.getJuntaSimples("hj1").getEixo()) << c.visao;
             EXPECT_EQ(0, std::count(linhas.begin(), linhas.end(), "error|Fim da String!")) << c.visao;

@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "Utilidade/util.h"
 #include "sensor/src/Sensor.h"
 #include "support/CapturaLog.h"
 #include "support/ConexaoFalsa.h"
@@ -248,6 +250,40 @@ TEST(Sensor, CaptarMundoRecebeAnalisaEDespejaNaOrdem)
         "debug|hj1 Coordenada: 1.5",
     };
     EXPECT_EQ(esperado, log.linhas());
+}
+
+// A number that does not convert is not the sensor's to handle: it reaches
+// the caller as it was raised, and neither dump is written for that message.
+TEST(Sensor, BadParameterDaAnalisePassaEPulaOsDespejos)
+{
+    const std::string ruins[] = {
+        "(time (now -.))",
+        "(GS (unum 99999999999) (team left) (t 1) (pm PlayOn))",
+    };
+    for (const std::string& ruim : ruins) {
+        SCOPED_TRACE(ruim);
+        ConexaoFalsa conexao;
+        // Something in each map and record, so that either dump would show.
+        conexao.roteirizar(enquadrar("(time (now 2))(HJ (n hj1) (ax 1.5))(GYR (n torso) (rt 3 4 0))" + ruim +
+                                     "(HJ (n hj2) (ax 2))"));
+        Sensor sensor(conexao);
+        std::vector<std::string> linhas;
+        {
+            CapturaLog log;
+            EXPECT_THROW(sensor.captarMundo(), BadParameter);
+            linhas = log.linhas();
+        }
+        // The analysis did run up to the failing section.
+        EXPECT_NE(linhas.end(), std::find(linhas.begin(), linhas.end(), "debug|GyroRate"));
+        for (const std::string& l : linhas) {
+            EXPECT_EQ(std::string::npos, l.find("Tempo de Servidor")) << l;
+            EXPECT_EQ(std::string::npos, l.find("Coordenada")) << l;
+            EXPECT_EQ(std::string::npos, l.find("GYRORATE")) << l;
+        }
+        // What was analysed before the failure stays for the caller to see.
+        EXPECT_DOUBLE_EQ(1.5, sensor.getCorpo()->getJuntaSimples("hj1").getEixo());
+        EXPECT_EQ("null", sensor.getCorpo()->getJuntaSimples("hj2").getNome());
+    }
 }
 
 TEST(Sensor, MensagemDoServidorAtualChegaAoCorpo)
