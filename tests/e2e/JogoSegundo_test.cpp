@@ -1,5 +1,6 @@
 // The second program as a whole, playing against the stand-in server.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,94 @@ TEST(JogoSegundo, QuedaConfirmadaPeloGiroscopioOuPeloMarco)
             EXPECT_EQ(v, 0.0) << c.nome << " " << terceiro[0];
         } else {
             EXPECT_GT(v, 0.3) << c.nome << " " << terceiro[0];
+        }
+    }
+}
+
+namespace {
+
+// The texts of the log lines "H:M:S - debug - TEXT", in order.
+std::vector<std::string> textosDeDepuracao(const std::string& erros)
+{
+    const std::string marca = " - debug - ";
+    std::vector<std::string> textos;
+    std::string::size_type inicio = 0;
+    while (inicio < erros.size()) {
+        std::string::size_type fim = erros.find('\n', inicio);
+        if (fim == std::string::npos) {
+            fim = erros.size();
+        }
+        const std::string linha = erros.substr(inicio, fim - inicio);
+        const std::string::size_type m = linha.find(marca);
+        if (m != std::string::npos) {
+            textos.push_back(linha.substr(m + marca.size()));
+        }
+        inicio = fim + 1;
+    }
+    return textos;
+}
+
+} // namespace
+
+// Debug logging on, a ball, a flag and another player in view and a heard
+// message: the second program logs its receive lines for every perception
+// and its beam, but none of the first program's perception and memory
+// detail. The first program, on the same game, writes each of those lines,
+// which shows that the patterns looked for are the ones it really writes.
+TEST(JogoSegundo, RegistroEmDepuracaoSemOsDetalhesDoPrimeiroPrograma)
+{
+    const char* const comecos[] = {"MEMORIA: ", "Tempo de Servidor ", "GYRORATE: ", "Playmode ", "SEE - ",
+                                   "Consumindo objeto", "now: "};
+    const char* const rotulos[] = {"Time", "GyroRate", "Hear", "See", "HingeJoints", "FRP"};
+    const struct {
+        const char* nome;
+        const char* programa;
+        bool detalhes;
+    } casos[] = {{"second", TRELVO_PROGRAM_B, false}, {"first", TRELVO_PROGRAM, true}};
+    for (const auto& c : casos) {
+        Partida p(CICLO_DECISAO + 2);
+        p.programa = c.programa;
+        p.registro = "LOG_ENABLED=YES\nLOG_LEVEL=DEBUG\n";
+        p.roteiro = [](CenaCiclo& cena) {
+            cena.visao = true;
+            cena.bola = true;
+            cena.extra = "(See (F1L (pol 9.00 -30.00 0.00)) (P (team Rival) (id 3) (head (pol 6.10 20.04 2.85))))"
+                         "(hear 1.00 -45.20 ola)";
+        };
+        p.jogar();
+        p.esperarJogoCompleto();
+        const std::vector<std::string> textos = textosDeDepuracao(p.processo.erros);
+
+        // One receive announcement per perception (and one more for the
+        // read that finds the connection closed), each message logged whole.
+        const std::vector<std::string> percepcoes = p.servidor->percepcoes();
+        ASSERT_EQ(percepcoes.size(), static_cast<std::size_t>(CICLO_DECISAO + 3)) << c.nome;
+        EXPECT_GE(std::count(textos.begin(), textos.end(), "Recebendo mensagem..."),
+                  static_cast<long>(percepcoes.size())) << c.nome;
+        for (std::size_t k = 0; k < percepcoes.size(); ++k) {
+            EXPECT_NE(std::find(textos.begin(), textos.end(), "Mensagem recebida: " + percepcoes[k]), textos.end())
+                << c.nome << " perception " << k;
+        }
+        EXPECT_NE(std::find(textos.begin(), textos.end(), "Hear msg: ola"), textos.end()) << c.nome;
+        if (std::string(c.nome) == "second") {
+            EXPECT_NE(std::find(textos.begin(), textos.end(), "Beam position: (beam 45.0 0.0 0.0)"), textos.end());
+        }
+
+        for (const char* comeco : comecos) {
+            const bool achou = std::any_of(textos.begin(), textos.end(),
+                                           [comeco](const std::string& t) { return t.rfind(comeco, 0) == 0; });
+            EXPECT_EQ(achou, c.detalhes) << c.nome << ": a line beginning \"" << comeco << "\"";
+        }
+        const bool junta = std::any_of(textos.begin(), textos.end(), [](const std::string& t) {
+            return t.find(" Coordenada: ") != std::string::npos;
+        });
+        EXPECT_EQ(junta, c.detalhes) << c.nome << ": a joint dump line";
+        for (const char* rotulo : rotulos) {
+            const bool achou = std::find(textos.begin(), textos.end(), rotulo) != textos.end();
+            // The stand-in sends no universal joint and no touch sensor, so
+            // those labels are not looked for; these have a section in every
+            // perception.
+            EXPECT_EQ(achou, c.detalhes) << c.nome << ": the label \"" << rotulo << "\"";
         }
     }
 }

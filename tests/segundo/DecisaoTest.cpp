@@ -213,8 +213,11 @@ TEST(DecisaoSegundo, SemBolaProcuraEDepoisAnda)
 // The sensing half of a cycle on the complete perception, with debug
 // logging: the sensor, the analyser and the memory write only the receive
 // lines and the heard message; no dump of the records, the body or the
-// memory. (The deciding half runs only in a fresh process, where standard
-// error cannot be captured.)
+// memory. (A whole cycle, with pensar's once-per-process start time and
+// beam, needs a fresh process, and there the death test already holds
+// googletest's standard-error capture, so CapturaLog cannot be used; the
+// whole cycle's log is checked on the running program instead, in
+// JogoSegundo.RegistroEmDepuracaoSemOsDetalhesDoPrimeiroPrograma.)
 TEST(DecisaoSegundo, PercepcaoEMemoriaSemDespejos)
 {
     const std::string mensagem = lerFixture("percepcao_completa.txt");
