@@ -355,6 +355,39 @@ inline void imprimir(const Tabela& t, const char* gerador, const char* nome)
     std::printf("};\n");
 }
 
+// A stance window of one leg (0 left, 1 right): frames de to ate.
+struct Janela {
+    int de;
+    int ate;
+    int lado;
+};
+
+// The last steps of every walking table but the march: land each leg's ankle
+// pitch on its bounds in any frame not fixed, and its ankle roll inside that
+// leg's stance windows only; then check the bounds and fixed rows and print
+// the table as the C++ array `nome`.
+inline void concluir(Tabela& t, const std::vector<LinhaFixa>& fixas, const Limites& limites,
+                     const std::vector<Janela>& janelas, const char* nome)
+{
+    auto solto = [&fixas](int q) { return !fixo(fixas, q); };
+    for (int lado = 0; lado < 2; ++lado) {
+        auto apoio = [&](int q) {
+            for (const Janela& j : janelas) {
+                if (j.lado == lado && q >= j.de && q <= j.ate) {
+                    return solto(q);
+                }
+            }
+            return false;
+        };
+        ajustarTornozelo(t, 6 + lado, 2 + lado, emUnidades(limites.graus[6 + lado][0], 0),
+                         emUnidades(limites.graus[6 + lado][1], 0), solto);
+        ajustarTornozelo(t, 8 + lado, -1, emUnidades(limites.graus[8 + lado][0], 0),
+                         emUnidades(limites.graus[8 + lado][1], 0), apoio);
+    }
+    conferir(t, fixas, limites);
+    imprimir(t, programa, nome);
+}
+
 }  // namespace marcha
 
 #endif

@@ -85,20 +85,6 @@ int main()
     Tabela t = tabelaDasPernas(pernas, FIXAS, QUADROS);
     pernasIguais(t, 4, 18);
     pernasIguais(t, 55, 65);
-    auto solto = [](int q) { return !fixo(FIXAS, q); };
-    auto apoio = [solto](int lado) {
-        return [solto, lado](int q) {
-            const bool janela = lado == 0 ? (q >= 20 && q <= 27) || (q >= 46 && q <= 53) : q >= 33 && q <= 40;
-            return janela && solto(q);
-        };
-    };
-    for (int lado = 0; lado < 2; ++lado) {
-        ajustarTornozelo(t, 6 + lado, 2 + lado, emUnidades(LIMITES.graus[6 + lado][0], 0),
-                         emUnidades(LIMITES.graus[6 + lado][1], 0), solto);
-        ajustarTornozelo(t, 8 + lado, -1, emUnidades(LIMITES.graus[8 + lado][0], 0),
-                         emUnidades(LIMITES.graus[8 + lado][1], 0), apoio(lado));
-    }
-    conferir(t, FIXAS, LIMITES);
-    imprimir(t, "gerar_Andar", "ANDAR_QUADROS");
+    concluir(t, FIXAS, LIMITES, {{20, 27, 0}, {46, 53, 0}, {33, 40, 1}}, "ANDAR_QUADROS");
     return 0;
 }

@@ -108,21 +108,6 @@ int main()
     Tabela t = tabelaDasPernas(pernas, FIXAS, QUADROS);
     pernasIguais(t, 19, 36);
     pernasIguais(t, 125, 145);
-    auto solto = [&FIXAS](int q) { return !fixo(FIXAS, q); };
-    auto apoio = [solto](int lado) {
-        return [solto, lado](int q) {
-            const bool janela = lado == 0 ? (q >= 38 && q <= 52) || (q >= 85 && q <= 99)
-                                          : (q >= 61 && q <= 75) || (q >= 108 && q <= 123);
-            return janela && solto(q);
-        };
-    };
-    for (int lado = 0; lado < 2; ++lado) {
-        ajustarTornozelo(t, 6 + lado, 2 + lado, emUnidades(LIMITES.graus[6 + lado][0], 0),
-                         emUnidades(LIMITES.graus[6 + lado][1], 0), solto);
-        ajustarTornozelo(t, 8 + lado, -1, emUnidades(LIMITES.graus[8 + lado][0], 0),
-                         emUnidades(LIMITES.graus[8 + lado][1], 0), apoio(lado));
-    }
-    conferir(t, FIXAS, LIMITES);
-    imprimir(t, "gerar_AndarLateralDireito", "ANDAR_LATERAL_DIREITO_QUADROS");
+    concluir(t, FIXAS, LIMITES, {{38, 52, 0}, {85, 99, 0}, {61, 75, 1}, {108, 123, 1}}, "ANDAR_LATERAL_DIREITO_QUADROS");
     return 0;
 }

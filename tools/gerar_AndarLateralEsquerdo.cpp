@@ -97,21 +97,6 @@ int main()
     Tabela t = tabelaDasPernas(pernas, FIXAS, QUADROS);
     pernasIguais(t, 2, 13);
     pernasIguais(t, 103, 124);
-    auto solto = [&FIXAS](int q) { return !fixo(FIXAS, q); };
-    auto apoio = [solto](int lado) {
-        return [solto, lado](int q) {
-            const bool janela = lado == 0 ? (q >= 40 && q <= 54) || (q >= 87 && q <= 101)
-                                          : (q >= 17 && q <= 30) || (q >= 63 && q <= 77);
-            return janela && solto(q);
-        };
-    };
-    for (int lado = 0; lado < 2; ++lado) {
-        ajustarTornozelo(t, 6 + lado, 2 + lado, emUnidades(LIMITES.graus[6 + lado][0], 0),
-                         emUnidades(LIMITES.graus[6 + lado][1], 0), solto);
-        ajustarTornozelo(t, 8 + lado, -1, emUnidades(LIMITES.graus[8 + lado][0], 0),
-                         emUnidades(LIMITES.graus[8 + lado][1], 0), apoio(lado));
-    }
-    conferir(t, FIXAS, LIMITES);
-    imprimir(t, "gerar_AndarLateralEsquerdo", "ANDAR_LATERAL_ESQUERDO_QUADROS");
+    concluir(t, FIXAS, LIMITES, {{40, 54, 0}, {87, 101, 0}, {17, 30, 1}, {63, 77, 1}}, "ANDAR_LATERAL_ESQUERDO_QUADROS");
     return 0;
 }

@@ -4,7 +4,7 @@
 #include <limits>
 #include <vector>
 
-#include "mundo/src/JuntaSimples.h"
+#include "movimento/src/QuadroPose.h"
 
 // The falls and get-ups drive the same 22 joints, always in this order: arms,
 // then the leg joints that fold the body (3, 4, 5), then hips, ankle rolls and
@@ -30,18 +30,8 @@ template <unsigned int QUADROS>
 std::vector<JuntaSimples> montarQuadroCorpoInteiro(const double (&tabela)[JUNTAS_CORPO_INTEIRO][QUADROS],
                                                    unsigned int quadro)
 {
-    std::vector<JuntaSimples> alvos;
-    if (quadro < 1 || quadro > QUADROS) {
-        return alvos;
-    }
-    const unsigned int entradas = quadro == 2 ? JUNTAS_QUADRO_DOBRA : JUNTAS_CORPO_INTEIRO;
-    alvos.reserve(entradas);
-    for (unsigned int i = 0; i < entradas; ++i) {
-        JuntaSimples alvo(NOMES_CORPO_INTEIRO[i]);
-        alvo.setEixo(tabela[i][quadro - 1]);
-        alvos.push_back(alvo);
-    }
-    return alvos;
+    return montarQuadroPose(NOMES_CORPO_INTEIRO, tabela, quadro,
+                            quadro == 2 ? JUNTAS_QUADRO_DOBRA : JUNTAS_CORPO_INTEIRO);
 }
 
 #endif
