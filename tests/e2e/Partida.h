@@ -117,6 +117,27 @@ inline std::vector<std::string> juntar(std::vector<std::string> a, const std::ve
     return a;
 }
 
+// `arquivo` with its HOST and PORTA lines replaced by the stand-in's.
+inline std::string apontarParaOServidor(const std::string& arquivo, const std::string& porta)
+{
+    std::string r;
+    std::string::size_type inicio = 0;
+    while (inicio < arquivo.size()) {
+        std::string::size_type fim = arquivo.find('\n', inicio);
+        fim = fim == std::string::npos ? arquivo.size() : fim + 1;
+        const std::string linha = arquivo.substr(inicio, fim - inicio);
+        if (linha.rfind("HOST=", 0) == 0) {
+            r += "HOST=127.0.0.1\n";
+        } else if (linha.rfind("PORTA=", 0) == 0) {
+            r += "PORTA=" + porta + "\n";
+        } else {
+            r += linha;
+        }
+        inicio = fim;
+    }
+    return r;
+}
+
 // One player process against one stand-in server.
 struct Partida {
     std::string numero = "2";
@@ -133,6 +154,10 @@ struct Partida {
     std::string hostNoArquivo;
     std::string portaNoArquivo;
     bool numeroNoArquivo = true;
+    // The whole configuration file as a user has it; its HOST and PORTA
+    // lines are pointed at the stand-in. Empty: the file is composed from
+    // the fields above.
+    std::string arquivo;
 
     ResultadoProcesso processo;
     std::unique_ptr<ServidorSimulado> servidor;
@@ -148,9 +173,12 @@ struct Partida {
         PastaTemporaria pasta;
         const std::string porta = std::to_string(servidor->porta());
         pasta.escrever("config.ini",
-                       registro + "HOST=" + (hostNoArquivo.empty() ? "127.0.0.1" : hostNoArquivo) +
-                           "\nPORTA=" + (portaNoArquivo.empty() ? porta : portaNoArquivo) + "\n" +
-                           (numeroNoArquivo ? "NUMERO_JOGADOR=" + numero + "\n" : "") + "NOME_TIME=" + time + "\n");
+                       arquivo.empty()
+                           ? registro + "HOST=" + (hostNoArquivo.empty() ? "127.0.0.1" : hostNoArquivo) +
+                                 "\nPORTA=" + (portaNoArquivo.empty() ? porta : portaNoArquivo) + "\n" +
+                                 (numeroNoArquivo ? "NUMERO_JOGADOR=" + numero + "\n" : "") + "NOME_TIME=" + time +
+                                 "\n"
+                           : apontarParaOServidor(arquivo, porta));
         for (std::string& a : argumentos) {
             if (a == "@porta") {
                 a = porta;
