@@ -47,6 +47,8 @@ ConexaoSocketTCP::ConexaoSocketTCP(const std::string& host, const std::string& p
         boost::asio::ip::tcp::resolver::results_type enderecos = mResolver.resolve(query);
 
         TLOG(log_DEBUG) << "Abrindo Socket!";
+        // An empty result must still fail, as host not found; each try
+        // starts from a closed socket.
         boost::system::error_code erro = boost::asio::error::host_not_found;
         boost::asio::ip::tcp::resolver::results_type::iterator it = enderecos.begin();
         while (erro && it != enderecos.end()) {
@@ -98,13 +100,7 @@ std::string ConexaoSocketTCP::receberMensagem()
 
 std::string ConexaoSocketTCP::receberMensagem(int /*tamanho*/)
 {
-    boost::array<char, 16384> recebidos;
-    boost::system::error_code erro;
-    const std::size_t lidos = mSocket.read_some(boost::asio::buffer(recebidos), erro);
-    if (verificaError(erro)) {
-        return std::string();
-    }
-    return std::string(recebidos.data(), lidos);
+    return receberMensagem();
 }
 
 void ConexaoSocketTCP::enviarMensagem(std::string mensagem)

@@ -1,5 +1,6 @@
 // What the walking-gait table generators share (each tools/gerar_<gait>.cpp
-// prints movimento/src/<gait>.inc).
+// prints movimento/src/<gait>.inc); the turns' generator takes the grid and
+// the tracks from here too, one track per joint.
 //
 // - Every angle is a whole number n of grid units (milliradians turned into
 //   degrees with 3.14 for pi: n * 0.18 / 3.14), printed with six significant

@@ -1,10 +1,8 @@
 // Prints movimento/src/Virar.inc, the keyframe tables of the two turns on the
 // spot, VirarDireita (73 frames) and VirarEsquerda (74 frames).
 //
-// How the tables are made:
-// - Every angle is a whole number n of grid units (milliradians turned into
-//   degrees with 3.14 for pi: n * 0.18 / 3.14), printed with six significant
-//   digits. The generator works in units throughout.
+// How the tables are made (the grid and the cubics are those of
+// tools/GeradorMarcha.h; here every joint is a track of its own):
 // - Each table has keys: the fixed rows it must pass through exactly (written
 //   below in degrees, as the tables print them, and turned into units), the
 //   crouched stance of joints 3-5 in every frame that holds it, and a few
@@ -14,17 +12,18 @@
 //   are those of the other mirrored (legs swapped, roll signs reversed), moved
 //   towards the table's own fixed rows, so the two turns stay near mirror
 //   images frame by frame.
-// - Between its keys every joint follows a monotone cubic (Fritsch-Carlson),
-//   at rest in the first and the last frame, rounded to whole units. It never
-//   overshoots a key, so each joint's lowest and highest values are key values.
+// - Every joint runs through its keys, at rest in the first and the last
+//   frame; it never overshoots a key, so its lowest and highest values are
+//   key values.
 // - While the hip yaw (joint 1) is 0, the ankle roll (joint 6) is the negative
 //   of the hip roll (joint 2); in a few listed frames one ankle trails that by
 //   one unit.
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "tools/GeradorMarcha.h"
 
 namespace {
 
@@ -152,32 +151,10 @@ const Tabela ESQUERDA = {
     {{62, 0}, {64, 1}},
 };
 
-double graus(int unidades)
-{
-    return unidades * 0.18 / 3.14;
-}
-
-std::string texto(int unidades)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.6g", graus(unidades));
-    return buffer;
-}
-
 [[noreturn]] void falhar(const std::string& mensagem)
 {
     std::fprintf(stderr, "gerar_Virar: %s\n", mensagem.c_str());
     std::exit(1);
-}
-
-// The grid unit of a printed angle; an angle off the grid stops the tool.
-int paraUnidades(double valor)
-{
-    const int n = static_cast<int>(std::lround(valor * 3.14 / 0.18));
-    if (std::strtod(texto(n).c_str(), nullptr) != valor) {
-        falhar("angle off the grid: " + std::to_string(valor));
-    }
-    return n;
 }
 
 int indiceJunta(const std::string& nome)
@@ -190,57 +167,13 @@ int indiceJunta(const std::string& nome)
     falhar("unknown joint " + nome);
 }
 
-// Fritsch-Carlson slopes: zero where the keys turn or stand still, so the
-// curve stays within each pair of neighbouring keys.
-std::vector<double> inclinacoes(const std::vector<int>& xs, const std::vector<int>& ys)
-{
-    const size_t n = xs.size();
-    std::vector<double> m(n, 0.0);
-    for (size_t k = 1; k + 1 < n; ++k) {
-        const int h0 = xs[k] - xs[k - 1];
-        const int h1 = xs[k + 1] - xs[k];
-        const double d0 = static_cast<double>(ys[k] - ys[k - 1]) / h0;
-        const double d1 = static_cast<double>(ys[k + 1] - ys[k]) / h1;
-        if (d0 * d1 > 0) {
-            const int w1 = 2 * h1 + h0;
-            const int w2 = h1 + 2 * h0;
-            m[k] = (w1 + w2) / (w1 / d0 + w2 / d1);
-        }
-    }
-    return m;
-}
-
-// The joint's value in every frame 1..quadros, from its keys (frame -> units).
-std::vector<int> interpolar(const std::vector<int>& xs, const std::vector<int>& ys, int quadros)
-{
-    const std::vector<double> m = inclinacoes(xs, ys);
-    std::vector<int> valores;
-    size_t i = 0;
-    for (int f = 1; f <= quadros; ++f) {
-        while (i + 2 < xs.size() && f > xs[i + 1]) {
-            ++i;
-        }
-        const double h = xs[i + 1] - xs[i];
-        const double t = (f - xs[i]) / h;
-        const double h00 = (1 + 2 * t) * ((1 - t) * (1 - t));
-        const double h10 = t * ((1 - t) * (1 - t));
-        const double h01 = t * t * (3 - 2 * t);
-        const double h11 = t * t * (t - 1);
-        const double v = h00 * ys[i] + h10 * h * m[i] + h01 * ys[i + 1] + h11 * h * m[i + 1];
-        // A value on a half, give or take the last bits of the arithmetic, goes
-        // up on every machine; no other value of these tables comes that close.
-        valores.push_back(static_cast<int>(std::floor(v + 0.5 + 1e-6)));
-    }
-    return valores;
-}
-
 std::vector<std::vector<int>> gerar(const Tabela& tabela)
 {
     const int semChave = 1 << 30;
     std::vector<std::vector<int>> chaves(tabela.quadros + 1, std::vector<int>(JUNTAS, semChave));
     for (const LinhaFixa& linha : tabela.linhas) {
         for (int j = 0; j < JUNTAS; ++j) {
-            chaves[linha.quadro][j] = paraUnidades(linha.graus[j]);
+            chaves[linha.quadro][j] = marcha::emUnidades(linha.graus[j], linha.quadro);
         }
     }
     for (int quadro : tabela.agachados) {
@@ -254,20 +187,18 @@ std::vector<std::vector<int>> gerar(const Tabela& tabela)
 
     std::vector<std::vector<int>> quadros(tabela.quadros, std::vector<int>(JUNTAS, 0));
     for (int j = 0; j < JUNTAS; ++j) {
-        std::vector<int> xs;
-        std::vector<int> ys;
+        std::vector<marcha::Chave> daJunta;
         for (int f = 1; f <= tabela.quadros; ++f) {
             if (chaves[f][j] != semChave) {
-                xs.push_back(f);
-                ys.push_back(chaves[f][j]);
+                daJunta.push_back({f, chaves[f][j]});
             }
         }
-        if (xs.empty() || xs.front() != 1 || xs.back() != tabela.quadros) {
+        if (daJunta.empty() || daJunta.front().quadro != 1 || daJunta.back().quadro != tabela.quadros) {
             falhar(std::string("joint ") + NOMES[j] + " lacks a key at an end");
         }
-        const std::vector<int> valores = interpolar(xs, ys, tabela.quadros);
+        const std::vector<int> valores = marcha::trilha(daJunta, tabela.quadros);
         for (int f = 0; f < tabela.quadros; ++f) {
-            quadros[f][j] = valores[f];
+            quadros[f][j] = valores[f + 1];
         }
     }
 
@@ -286,7 +217,7 @@ std::vector<std::vector<int>> gerar(const Tabela& tabela)
 
     for (const LinhaFixa& linha : tabela.linhas) {
         for (int j = 0; j < JUNTAS; ++j) {
-            if (quadros[linha.quadro - 1][j] != paraUnidades(linha.graus[j])) {
+            if (quadros[linha.quadro - 1][j] != marcha::emUnidades(linha.graus[j], linha.quadro)) {
                 falhar(std::string(tabela.nome) + " misses its row " + std::to_string(linha.quadro));
             }
         }
@@ -304,7 +235,7 @@ void imprimir(const Tabela& tabela)
             if (j > 0) {
                 linha += ", ";
             }
-            linha += texto(quadros[f][j]);
+            linha += marcha::literal(quadros[f][j]);
         }
         std::printf("%s},  // %d\n", linha.c_str(), f + 1);
     }
@@ -315,6 +246,7 @@ void imprimir(const Tabela& tabela)
 
 int main()
 {
+    marcha::programa = "gerar_Virar";
     std::printf("// Generated by tools/gerar_Virar.cpp; do not edit by hand.\n\n");
     std::printf("static const char* const VIRAR_JUNTAS[%d] = {", JUNTAS);
     for (int j = 0; j < JUNTAS; ++j) {

@@ -132,8 +132,12 @@ void Agente::procurarBola()
     }
 }
 
-bool Agente::iniciarDecisao(double instante, double& tempoInicio, bool& isTeleport, const PosicoesBeam& posicoes)
+bool Agente::iniciarDecisao(double instante, const PosicoesBeam& posicoes)
 {
+    // Process-wide on purpose: the start and the beam happen once per player
+    // process, whatever agent object is deciding.
+    static double tempoInicio = -1.0;
+    static bool isTeleport = false;
     if (tempoInicio == -1.0) {
         tempoInicio = instante;
     }
@@ -177,8 +181,7 @@ void Agente::dirigirParaBola(Movimento* (*andarParaFrente)(double instante))
 
 void Agente::teleportar(double x, double y)
 {
-    ComandoBeam* beam = new ComandoBeam(0, 0, 0);
-    beam->setPosicao(x, y);
+    ComandoBeam* beam = new ComandoBeam(x, y, 0);
     TLOG(log_DEBUG) << "Beam position: " << beam->getMensagem();
     atuador.adicionarComando(beam);
 }

@@ -67,8 +67,8 @@ public:
     typedef double PosicoesBeam[4][2];
     // Keeps the time of the first decision, queues the beam once 0.2 s later,
     // and tells whether the robot has had its 1.2 s to settle (nothing else
-    // is decided before). The two values belong to the caller's pensar.
-    bool iniciarDecisao(double instante, double& tempoInicio, bool& isTeleport, const PosicoesBeam& posicoes);
+    // is decided before).
+    bool iniciarDecisao(double instante, const PosicoesBeam& posicoes);
     // Queues the beam to (x, y), logging its text.
     void teleportar(double x, double y);
     // When no fall is starting: gets up when the robot lies, otherwise follows

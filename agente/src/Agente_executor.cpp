@@ -63,14 +63,12 @@ void Agente::gerenciarMovimento(ConjuntoJuntas conjunto)
             atingida = true;
             ++atingidas;
         } else if (resto > 0) {
-            velocidade = diferenca / (resto / CICLO) * direcao;
+            velocidade = calcularVelocidadeJuntas(diferenca, resto / CICLO) * direcao;
         } else {
             // Out of time: close the whole gap in this last cycle of the frame.
             velocidade = diferenca * direcao;
         }
-        ComandoMoveHingeJoint* comando = new ComandoMoveHingeJoint(medida.getNomeEfeito(), 0);
-        comando->setVelAngular(velocidade);
-        atuador.adicionarComando(comando);
+        atuador.adicionarComando(new ComandoMoveHingeJoint(medida.getNomeEfeito(), velocidade));
     }
 
     // The time limit ends the frame even when a target went unreported.

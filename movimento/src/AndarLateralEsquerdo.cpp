@@ -18,15 +18,12 @@ AndarLateralEsquerdo::AndarLateralEsquerdo(double inicio, double duracaoQuadro)
 
 std::vector<JuntaSimples> AndarLateralEsquerdo::getJuntasSimples(unsigned int quadro)
 {
-    if (quadro < 1 || quadro > QUADROS) {
-        return std::vector<JuntaSimples>();
-    }
     // The stand and the first roll at the built pace, then short frames from
     // frame 8 on; set on every request, before the executor times the frame.
     if (quadro == 8) {
         duracao = 110;
     }
-    return montarQuadroMarcha(ANDAR_LATERAL_ESQUERDO_QUADROS[quadro - 1], false);
+    return montarQuadroMarcha(ANDAR_LATERAL_ESQUERDO_QUADROS, quadro, DESDE_BRACOS);
 }
 
 std::vector<JuntaUniversal> AndarLateralEsquerdo::getJuntasUniversais(unsigned int)

@@ -15,10 +15,7 @@ AndarTras::AndarTras(double inicio, double duracaoQuadro) : Movimento(inicio, du
 
 std::vector<JuntaSimples> AndarTras::getJuntasSimples(unsigned int quadro)
 {
-    if (quadro < 1 || quadro > QUADROS) {
-        return std::vector<JuntaSimples>();
-    }
-    return montarQuadroMarcha(ANDAR_TRAS_QUADROS[quadro - 1], true);
+    return montarQuadroMarcha(ANDAR_TRAS_QUADROS, quadro, DESDE_CABECA);
 }
 
 std::vector<JuntaUniversal> AndarTras::getJuntasUniversais(unsigned int)

@@ -15,10 +15,6 @@ Marchar::Marchar(double inicio, double duracaoQuadro) : Movimento(inicio, duraca
 
 std::vector<JuntaSimples> Marchar::getJuntasSimples(unsigned int quadro)
 {
-    std::vector<JuntaSimples> alvos;
-    if (quadro < 1 || quadro > QUADROS) {
-        return alvos;
-    }
     // Short frames for the start of the weight shift, then a steady pace; set
     // on every request, before the executor times the frame.
     if (quadro == 3) {
@@ -26,7 +22,7 @@ std::vector<JuntaSimples> Marchar::getJuntasSimples(unsigned int quadro)
     } else if (quadro == 8) {
         duracao = 205;
     }
-    return montarQuadroMarcha(MARCHAR_QUADROS[quadro - 1], true);
+    return montarQuadroMarcha(MARCHAR_QUADROS, quadro, DESDE_CABECA);
 }
 
 std::vector<JuntaUniversal> Marchar::getJuntasUniversais(unsigned int)

@@ -7,8 +7,9 @@
 
 // The walking tables hold only the ten moving leg joints per frame (llj2 rlj2
 // ... llj6 rlj6); the head, the arms and the hip yaws keep the marching pose.
-// Entries run: "hj1", "hj2" (when the gait drives the head), then each arm
-// joint 1 to 4 and each leg joint 1 to 6, left before right.
+// Entries run: "hj1", "hj2", then each arm joint 1 to 4 and each leg joint 1
+// to 6, left before right; a gait that does not drive the head, or the arms
+// either, starts later in that order.
 struct JuntaMarcha {
     const char* nome;
     int coluna;    // column of the table row, or -1 for a fixed target
@@ -29,12 +30,26 @@ inline const JuntaMarcha JUNTAS_MARCHA[22] = {
     {"llj6", 8, 0},          {"rlj6", 9, 0},
 };
 
-// The targets of one table row, with or without the head.
-inline std::vector<JuntaSimples> montarQuadroMarcha(const double (&linha)[10], bool comCabeca)
+// Where a gait's entries start in that order.
+enum PrimeiraJuntaMarcha : unsigned int {
+    DESDE_CABECA = 0,
+    DESDE_BRACOS = 2,
+    DESDE_PERNAS = 10
+};
+
+// The targets of frame `quadro` (from 1) of a table with one row per frame;
+// a frame outside the table yields none.
+template <unsigned int QUADROS>
+std::vector<JuntaSimples> montarQuadroMarcha(const double (&tabela)[QUADROS][10], unsigned int quadro,
+                                             PrimeiraJuntaMarcha desde)
 {
     std::vector<JuntaSimples> alvos;
-    alvos.reserve(comCabeca ? 22 : 20);
-    for (unsigned int i = comCabeca ? 0 : 2; i < 22; ++i) {
+    if (quadro < 1 || quadro > QUADROS) {
+        return alvos;
+    }
+    const double (&linha)[10] = tabela[quadro - 1];
+    alvos.reserve(22 - desde);
+    for (unsigned int i = desde; i < 22; ++i) {
         const JuntaMarcha& j = JUNTAS_MARCHA[i];
         JuntaSimples alvo(j.nome);
         alvo.setEixo(j.coluna < 0 ? j.graus : linha[j.coluna]);

@@ -28,11 +28,7 @@ void imprimirTodos(const std::map<std::string, Parte, OrdemNome>& mapa)
 
 Gyrorate Corpo::getGyrorate(const std::string& nome) const
 {
-    std::map<std::string, Gyrorate, OrdemNome>::const_iterator achado = mGyrorates.find(nome);
-    if (achado == mGyrorates.end()) {
-        return Gyrorate(NOME_NULO, 0, 0, 0);
-    }
-    return achado->second;
+    return procurar(mGyrorates, nome);
 }
 
 JuntaSimples Corpo::getJuntaSimples(const std::string& nome) const

@@ -6,6 +6,8 @@
 
 Gyrorate::Gyrorate() : mRotacao(), mComprimento(0), mNome() {}
 
+Gyrorate::Gyrorate(const std::string& nome) : mRotacao(), mComprimento(0), mNome(nome) {}
+
 Gyrorate::Gyrorate(const std::string& nome, double x, double y, double z)
     : mRotacao(), mComprimento(0), mNome(nome)
 {

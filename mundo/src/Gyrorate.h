@@ -11,6 +11,7 @@
 class Gyrorate {
 public:
     Gyrorate();
+    explicit Gyrorate(const std::string& nome);
     Gyrorate(const std::string& nome, double x, double y, double z);
     Gyrorate(const std::string& nome, const Coordenada3d& rotacao);
     virtual ~Gyrorate() {}

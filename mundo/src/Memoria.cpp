@@ -1,5 +1,10 @@
 #include "mundo/src/Memoria.h"
 
+const Memoria::Marco Memoria::MARCOS[8] = {
+    {"F1L", &Memoria::mF1L}, {"F1R", &Memoria::mF1R}, {"F2L", &Memoria::mF2L}, {"F2R", &Memoria::mF2R},
+    {"G1L", &Memoria::mG1L}, {"G1R", &Memoria::mG1R}, {"G2L", &Memoria::mG2L}, {"G2R", &Memoria::mG2R},
+};
+
 Memoria::Memoria()
 {
     ListaCircular* const listas[] = {&mF1R, &mF1L, &mF2R, &mF2L, &mG1R, &mG1L, &mG2R, &mG2L, &mBola, &mGyrorate};
@@ -15,32 +20,13 @@ ListaCircularObjeto* Memoria::lista(const std::string& nome)
 
 const ListaCircularObjeto* Memoria::getLista(const std::string& nome) const
 {
-    if (nome == "F1R") {
-        return &mF1R;
-    }
-    if (nome == "F1L") {
-        return &mF1L;
-    }
-    if (nome == "F2R") {
-        return &mF2R;
-    }
-    if (nome == "F2L") {
-        return &mF2L;
-    }
-    if (nome == "G1R") {
-        return &mG1R;
-    }
-    if (nome == "G1L") {
-        return &mG1L;
-    }
-    if (nome == "G2R") {
-        return &mG2R;
-    }
-    if (nome == "G2L") {
-        return &mG2L;
-    }
     if (nome == "B") {
         return &mBola;
+    }
+    for (const Marco& marco : MARCOS) {
+        if (nome == marco.nome) {
+            return &(this->*marco.lista);
+        }
     }
     return nullptr;
 }

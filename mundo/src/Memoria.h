@@ -48,6 +48,15 @@ public:
     const ListaCircularGyrorate& getListaGyrorate() const { return mGyrorate; }
 
 private:
+    // A landmark ring and the name it is stored and printed under.
+    struct Marco {
+        const char* nome;
+        ListaCircularObjeto Memoria::*lista;
+    };
+    // Left before right, flags before goal posts: the order of the dump and
+    // of getFlagMaisAtual, which the ball follows in the dump.
+    static const Marco MARCOS[8];
+
     ListaCircularObjeto* lista(const std::string& nome);
 
     ListaCircularObjeto mF1R;

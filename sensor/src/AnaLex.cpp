@@ -42,7 +42,7 @@ bool igual(AnaLex::Iterador inicio, AnaLex::Iterador termino, const char* outro,
 
 } // namespace
 
-AnaLex::AnaLex() : tipoToken(TOKEN_INVALIDO), texto(), dadosMundo(nullptr), corpo(nullptr) {}
+AnaLex::AnaLex() : tipoToken(TOKEN_INVALIDO), dadosMundo(nullptr), corpo(nullptr) {}
 
 void AnaLex::consumaToken(Iterador& it, Iterador fim)
 {
@@ -80,6 +80,24 @@ void AnaLex::lerPolar(Iterador& it, Iterador fim, double& distancia, double& hor
 bool AnaLex::espere(Iterador& it, Iterador fim, const char* palavra)
 {
     return Parser::consumaStringIgual(it, fim, palavra);
+}
+
+bool AnaLex::espereAdiante(Iterador& it, Iterador fim, const char* palavra)
+{
+    Parser::pulaAte(it, fim, palavra[0]);
+    return espere(it, fim, palavra);
+}
+
+bool AnaLex::lerNome(Iterador& it, Iterador fim, std::string& nome)
+{
+    Parser::consumaEspacoBranco(it, fim);
+    // A text that ends right after the "(" fails in the next scanner step.
+    passo(it, fim, 1);
+    if (!espere(it, fim, "n")) {
+        return false;
+    }
+    nome = Parser::consumaString(it, fim, ')');
+    return true;
 }
 
 std::string AnaLex::caracterEm(Iterador it, Iterador fim)

@@ -76,6 +76,12 @@ private:
     static void passo(Iterador& it, Iterador fim, int k);
     // Reads a word and tells whether it is exactly the keyword.
     static bool espere(Iterador& it, Iterador fim, const char* palavra);
+    // Goes to the keyword's first letter, then reads as espere does.
+    static bool espereAdiante(Iterador& it, Iterador fim, const char* palavra);
+    // From the blanks before it, the "(n NAME" that opens a perceptor
+    // section, up to its ")"; false, with the name unread, when the keyword
+    // is not "n".
+    static bool lerNome(Iterador& it, Iterador fim, std::string& nome);
     // Whether the character at the position is c; never true at the end.
     static bool ehCaracter(Iterador it, Iterador fim, char c)
     {
@@ -95,7 +101,6 @@ private:
     static void pularElemento(Iterador& it, Iterador fim);
 
     int tipoToken;
-    std::string texto;
     DadosMundo* dadosMundo;
     Corpo* corpo;
 };

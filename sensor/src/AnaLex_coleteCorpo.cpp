@@ -7,20 +7,16 @@
 
 bool AnaLex::coleteJuntaUniversal(Iterador& it, Iterador fim)
 {
-    Parser::consumaEspacoBranco(it, fim);
-    JuntaUniversal junta;
-    passo(it, fim, 1);
-    if (!espere(it, fim, "n")) {
+    std::string nome;
+    if (!lerNome(it, fim, nome)) {
         return false;
     }
-    junta.setNome(Parser::consumaString(it, fim, ')'));
-    Parser::pulaAte(it, fim, 'a');
-    if (!espere(it, fim, "ax1")) {
+    JuntaUniversal junta(nome);
+    if (!espereAdiante(it, fim, "ax1")) {
         return false;
     }
     const double eixo1 = Parser::consumaDouble(it, fim);
-    Parser::pulaAte(it, fim, 'a');
-    if (!espere(it, fim, "ax2")) {
+    if (!espereAdiante(it, fim, "ax2")) {
         return false;
     }
     try {

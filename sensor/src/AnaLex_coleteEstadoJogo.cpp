@@ -28,8 +28,7 @@ bool AnaLex::coleteEstadoJogo(Iterador& it, Iterador fim)
             return false;
         }
         estado.setTempo(Parser::consumaDouble(it, fim));
-        Parser::pulaAte(it, fim, 'p');
-        if (!espere(it, fim, "pm")) {
+        if (!espereAdiante(it, fim, "pm")) {
             return false;
         }
         estado.coletePlayMode(Parser::consumaString(it, fim, ')'));

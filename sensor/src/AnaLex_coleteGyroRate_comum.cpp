@@ -7,19 +7,16 @@
 
 bool AnaLex::coleteGyroRateDetalhado(Iterador& it, Iterador fim, bool detalhado)
 {
-    Parser::consumaEspacoBranco(it, fim);
-    Gyrorate gyr;
-    passo(it, fim, 1);
-    if (!espere(it, fim, "n")) {
+    std::string nome;
+    if (!lerNome(it, fim, nome)) {
         return false;
     }
-    const std::string nome = Parser::consumaString(it, fim, ')');
+    Gyrorate gyr;
     gyr.setNome(nome);
     if (detalhado) {
         TLOG(log_DEBUG) << "Gyrorate name " << nome << " ";
     }
-    Parser::pulaAte(it, fim, 'r');
-    if (!espere(it, fim, "rt")) {
+    if (!espereAdiante(it, fim, "rt")) {
         return false;
     }
     try {
@@ -29,11 +26,7 @@ bool AnaLex::coleteGyroRateDetalhado(Iterador& it, Iterador fim, bool detalhado)
         gyr.setRotacao(x, y, z);
         if (detalhado) {
             TLOG(log_DEBUG) << x << " ";
-        }
-        if (detalhado) {
             TLOG(log_DEBUG) << y << " ";
-        }
-        if (detalhado) {
             TLOG(log_DEBUG) << z;
         }
         passo(it, fim, 1);

@@ -19,8 +19,7 @@ bool AnaLex::coleteJogadorDetalhado(Iterador& it, Iterador fim, bool detalhado)
         if (detalhado) {
             TLOG(log_DEBUG) << "SEE - nome Time do Jogador: " << time;
         }
-        Parser::pulaAte(it, fim, 'i');
-        if (espere(it, fim, "id")) {
+        if (espereAdiante(it, fim, "id")) {
             const int id = Parser::consumaInt(it, fim);
             jogador.setId(id);
             if (detalhado) {

@@ -7,19 +7,15 @@
 
 bool AnaLex::coleteJuntaSimplesDetalhado(Iterador& it, Iterador fim, bool detalhado)
 {
-    Parser::consumaEspacoBranco(it, fim);
-    JuntaSimples junta;
-    passo(it, fim, 1);
-    if (!espere(it, fim, "n")) {
+    std::string nome;
+    if (!lerNome(it, fim, nome)) {
         return false;
     }
-    const std::string nome = Parser::consumaString(it, fim, ')');
-    junta.setNome(nome);
+    JuntaSimples junta(nome);
     if (detalhado) {
         TLOG(log_DEBUG) << nome;
     }
-    Parser::pulaAte(it, fim, 'a');
-    if (!espere(it, fim, "ax")) {
+    if (!espereAdiante(it, fim, "ax")) {
         return false;
     }
     try {
@@ -27,8 +23,6 @@ bool AnaLex::coleteJuntaSimplesDetalhado(Iterador& it, Iterador fim, bool detalh
         junta.setEixo(eixo);
         if (detalhado) {
             TLOG(log_DEBUG) << eixo << "\n";
-        }
-        if (detalhado) {
             TLOG(log_DEBUG) << "Valor it depois do eixo da HJ" << caracterEm(it, fim);
         }
         passo(it, fim, 1);

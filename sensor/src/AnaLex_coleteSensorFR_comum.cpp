@@ -7,20 +7,15 @@
 
 bool AnaLex::coleteSensorFRDetalhado(Iterador& it, Iterador fim, bool detalhado)
 {
-    Parser::consumaEspacoBranco(it, fim);
-    ForcaResistencia forca;
-    // A text that ends right after the "(" fails in the next scanner step.
-    passo(it, fim, 1);
-    if (!espere(it, fim, "n")) {
+    std::string nome;
+    if (!lerNome(it, fim, nome)) {
         return false;
     }
-    const std::string nome = Parser::consumaString(it, fim, ')');
-    forca.setNome(nome);
+    ForcaResistencia forca(nome);
     if (detalhado) {
         TLOG(log_DEBUG) << "FRP " << nome << " ";
     }
-    Parser::pulaAte(it, fim, 'c');
-    if (!espere(it, fim, "c")) {
+    if (!espereAdiante(it, fim, "c")) {
         return false;
     }
     try {
@@ -31,8 +26,7 @@ bool AnaLex::coleteSensorFRDetalhado(Iterador& it, Iterador fim, bool detalhado)
         if (detalhado) {
             TLOG(log_DEBUG) << cx << " " << cy << " " << cz << " ";
         }
-        Parser::pulaAte(it, fim, 'f');
-        if (!espere(it, fim, "f")) {
+        if (!espereAdiante(it, fim, "f")) {
             return false;
         }
         const double fx = Parser::consumaDouble(it, fim);

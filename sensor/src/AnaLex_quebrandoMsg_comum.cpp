@@ -6,9 +6,8 @@
 
 void AnaLex::quebrandoMsgDetalhado(std::string& mensagem, bool detalhado)
 {
-    texto = mensagem;
-    Iterador it = texto.begin();
-    const Iterador fim = texto.end();
+    Iterador it = mensagem.begin();
+    const Iterador fim = mensagem.end();
     if (it == fim) {
         return;
     }
@@ -17,61 +16,50 @@ void AnaLex::quebrandoMsgDetalhado(std::string& mensagem, bool detalhado)
             if (*it == '(') {
                 ++it;
                 consumaToken(it, fim);
+                // Written once the section is read; the game state has none.
+                const char* rotulo = nullptr;
                 switch (tipoToken) {
                 case TOKEN_TEMPO:
                     coleteTempo(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "Time";
-                    }
+                    rotulo = "Time";
                     break;
                 case TOKEN_ESTADO_JOGO:
                     coleteEstadoJogo(it, fim);
                     break;
                 case TOKEN_GYRORATE:
                     coleteGyroRate(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "GyroRate";
-                    }
+                    rotulo = "GyroRate";
                     break;
                 case TOKEN_AUDICAO:
                     coleteAudicao(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "Hear";
-                    }
+                    rotulo = "Hear";
                     break;
                 case TOKEN_VISAO:
                     coleteVisao(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "See";
-                    }
+                    rotulo = "See";
                     break;
                 case TOKEN_JUNTA_SIMPLES:
                     coleteJuntaSimples(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "HingeJoints";
-                    }
+                    rotulo = "HingeJoints";
                     break;
                 case TOKEN_JUNTA_UNIVERSAL:
                     coleteJuntaUniversal(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "UniversalJoints";
-                    }
+                    rotulo = "UniversalJoints";
                     break;
                 case TOKEN_TOQUE:
                     coleteSensorToque(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "Touch";
-                    }
+                    rotulo = "Touch";
                     break;
                 case TOKEN_FRP:
                     coleteSensorFR(it, fim);
-                    if (detalhado) {
-                        TLOG(log_DEBUG) << "FRP";
-                    }
+                    rotulo = "FRP";
                     break;
                 default:
                     TLOG(log_WARN) << "Valor Invalido na Maquina de Estados do Analex!";
                     break;
+                }
+                if (detalhado && rotulo != nullptr) {
+                    TLOG(log_DEBUG) << rotulo;
                 }
                 if (it == fim) {
                     return;

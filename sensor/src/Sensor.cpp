@@ -30,8 +30,7 @@ void Sensor::imprimir()
 
 void Sensor::captar(bool imprimir)
 {
-    mCorpo->clearSensor();
-    mDadosMundo->clearSensor();
+    clear();
     recebendoMsg();
     mAnaLex.quebrandoMsg(mMensagem);
     if (imprimir) {

@@ -1,13 +1,22 @@
 #ifndef TRELVO_TESTS_AGENTE_BANCADA_H
 #define TRELVO_TESTS_AGENTE_BANCADA_H
 
+#include <gtest/gtest.h>
+
 #include <iomanip>
 #include <sstream>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "agente/src/Agente.h"
 #include "atuador/src/Atuador.h"
+#include "movimento/src/Andar.h"
+#include "movimento/src/LevantarDeCostas.h"
+#include "movimento/src/LevantarDeFrente.h"
+#include "movimento/src/Marchar.h"
+#include "movimento/src/VirarDireita.h"
+#include "movimento/src/VirarEsquerda.h"
 #include "sensor/src/Sensor.h"
 #include "support/ConexaoFalsa.h"
 
@@ -105,6 +114,60 @@ inline std::vector<std::string> paradaCorpo()
 }
 
 inline std::vector<std::string> paradaCabeca() { return {"(he1 0)", "(he2 0)"}; }
+
+// The kind of motion in the body slot, by name; "nenhum" for an empty slot.
+inline std::string tipoDoCorpo(Agente& agente)
+{
+    Movimento* m = agente.getMovimento(CORPO);
+    if (m == nullptr) {
+        return "nenhum";
+    }
+    if (dynamic_cast<VirarEsquerda*>(m)) {
+        return "VirarEsquerda";
+    }
+    if (dynamic_cast<VirarDireita*>(m)) {
+        return "VirarDireita";
+    }
+    if (dynamic_cast<Marchar*>(m)) {
+        return "Marchar";
+    }
+    if (dynamic_cast<Andar*>(m)) {
+        return "Andar";
+    }
+    if (dynamic_cast<LevantarDeFrente*>(m)) {
+        return "LevantarDeFrente";
+    }
+    if (dynamic_cast<LevantarDeCostas*>(m)) {
+        return "LevantarDeCostas";
+    }
+    return typeid(*m).name();
+}
+
+// The body motion goToBall picks for a ball just seen at `angulo` by player
+// `numero`.
+struct CasoDirecao {
+    double angulo;
+    const char* numero;
+    const char* esperado;
+};
+
+// Each case on a fresh agent: the motion picked starts at once, with
+// `duracaoMarcha` ms frames for the program's forward gait `marcha` and
+// 450 ms for a turn.
+inline void conferirDirecao(const std::vector<CasoDirecao>& casos, const std::string& marcha, double duracaoMarcha)
+{
+    for (const CasoDirecao& caso : casos) {
+        SCOPED_TRACE(std::string("angulo ") + std::to_string(caso.angulo) + ", jogador " + caso.numero);
+        Bancada b(caso.numero);
+        b.perceberELembrar(tempo(30.5) + bola(caso.angulo));
+        b.agente.goToBall();
+        EXPECT_EQ(caso.esperado, tipoDoCorpo(b.agente));
+        if (Movimento* m = b.agente.getMovimento(CORPO)) {
+            EXPECT_EQ(30.5, m->inicioQuadro);
+            EXPECT_EQ(caso.esperado == marcha ? duracaoMarcha : 450, m->duracao);
+        }
+    }
+}
 
 inline std::vector<std::string> juntar(std::vector<std::string> a, const std::vector<std::string>& b)
 {

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 #include "Bancada.h"
 #include "Utilidade/util.h"
 #include "movimento/src/Marchar.h"
 #include "movimento/src/MoverCabecaPara.h"
-#include "movimento/src/VirarDireita.h"
-#include "movimento/src/VirarEsquerda.h"
 
 namespace {
 
@@ -26,47 +23,16 @@ double alvoDaCabeca(Agente& agente)
     return alvos.empty() ? 0 : alvos[0].getEixo();
 }
 
-std::string tipoDoCorpo(Agente& agente)
-{
-    Movimento* m = agente.getMovimento(CORPO);
-    if (m == nullptr) {
-        return "nenhum";
-    }
-    if (dynamic_cast<VirarEsquerda*>(m)) {
-        return "VirarEsquerda";
-    }
-    if (dynamic_cast<VirarDireita*>(m)) {
-        return "VirarDireita";
-    }
-    if (dynamic_cast<Marchar*>(m)) {
-        return "Marchar";
-    }
-    return typeid(*m).name();
-}
-
 TEST(Decisao, CorpoSegueOAnguloDaBola)
 {
-    const struct {
-        double angulo;
-        const char* numero;
-        const char* esperado;
-    } casos[] = {
-        {37.5, "2", "VirarEsquerda"},  {90, "2", "VirarEsquerda"}, {37.4999, "2", "Marchar"},
-        {0, "2", "Marchar"},           {-37.5, "2", "Marchar"},    {-37.5001, "2", "VirarDireita"},
-        {37.5, "1", "VirarEsquerda"},  {-40, "1", "VirarDireita"}, {0, "1", "nenhum"},
-        {-37.5, "1", "nenhum"},        {37.4999, "1", "nenhum"},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(std::string("angulo ") + std::to_string(caso.angulo) + ", jogador " + caso.numero);
-        Bancada b(caso.numero);
-        b.perceberELembrar(tempo(30.5) + bola(caso.angulo));
-        b.agente.goToBall();
-        EXPECT_EQ(caso.esperado, tipoDoCorpo(b.agente));
-        if (Movimento* m = b.agente.getMovimento(CORPO)) {
-            EXPECT_EQ(30.5, m->inicioQuadro);
-            EXPECT_EQ(450, m->duracao);
-        }
-    }
+    conferirDirecao(
+        {
+            {37.5, "2", "VirarEsquerda"},  {90, "2", "VirarEsquerda"}, {37.4999, "2", "Marchar"},
+            {0, "2", "Marchar"},           {-37.5, "2", "Marchar"},    {-37.5001, "2", "VirarDireita"},
+            {37.5, "1", "VirarEsquerda"},  {-40, "1", "VirarDireita"}, {0, "1", "nenhum"},
+            {-37.5, "1", "nenhum"},        {37.4999, "1", "nenhum"},
+        },
+        "Marchar", 450);
 }
 
 // The newest sighting decides, and a ball seen long ago still steers the

@@ -39,8 +39,8 @@ TEST(Comando, TextosDeCadaComando)
     }
 }
 
-// The decision step builds its beam at the origin and then places it; the
-// executor reuses a hinge command's name with a new velocity.
+// A command changed after it is built sends its new values, not those it was
+// built with.
 TEST(Comando, SettersMudamOTexto)
 {
     ComandoBeam beam(0, 0, 0);

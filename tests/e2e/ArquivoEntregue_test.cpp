@@ -1,27 +1,14 @@
 // Both programs started with the configuration file as the repository ships
 // it, against the messages of a current server.
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "support/Fixtures.h"
 #include "support/ServidorSimulado.h"
 
 #include "Partida.h"
-
-namespace {
-
-std::string arquivoEntregue()
-{
-    std::ifstream f(TRELVO_SOURCE_DIR "/config.ini", std::ios::binary);
-    std::ostringstream texto;
-    texto << f.rdbuf();
-    return texto.str();
-}
-
-} // namespace
 
 // A current server's game state with scores, its acceleration section, field
 // lines in every vision and heard messages with a team name before the time
@@ -33,7 +20,7 @@ std::string arquivoEntregue()
 // whatever the log switch says.
 TEST(ArquivoEntregue, JogoContraUmServidorAtualNaoEscreveNada)
 {
-    const std::string arquivo = arquivoEntregue();
+    const std::string arquivo = lerArquivo(TRELVO_SOURCE_DIR "/config.ini");
     ASSERT_NE(arquivo.find("HOST="), std::string::npos);
     ASSERT_NE(arquivo.find("PORTA="), std::string::npos);
     const struct {

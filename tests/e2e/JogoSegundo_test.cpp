@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/CapturaLog.h"
+
 #include "Partida.h"
 
 namespace {
@@ -169,32 +171,13 @@ TEST(JogoSegundo, QuedaConfirmadaPeloGiroscopioOuPeloMarco)
         p.jogar();
         p.esperarJogoCompleto();
         // No ball: the body stands and the head searches, the falling cycle too.
-        for (int k = CICLO_DECISAO; k <= queda; ++k) {
-            const std::vector<std::string> q = p.ciclo(k);
-            ASSERT_EQ(q.size(), 21u) << c.nome << " cycle " << k;
-            EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << c.nome << " " << k;
-        }
-        const std::vector<std::string> levantar = p.ciclo(queda + 1);
-        ASSERT_EQ(levantar.size(), LEVANTAR_EFETORES.size() + 2) << c.nome;
-        for (std::size_t i = 0; i < LEVANTAR_EFETORES.size(); ++i) {
-            const std::string& e = LEVANTAR_EFETORES[i];
-            esperarVelocidade(levantar[i], e, velocidadeInicial(0.0, p.angulo(queda + 1, juntaDe(e)), 1.0), c.nome);
-        }
-        EXPECT_EQ(std::vector<std::string>(levantar.end() - 2, levantar.end()), ZEROS_CABECA) << c.nome;
+        ASSERT_NO_FATAL_FAILURE(esperarLevantarAposQueda(p, queda, c.nome));
         if (c.terceiroLae1 < 0) {
             continue;
         }
         const std::vector<std::string> terceiro = p.ciclo(salto2 + 1);
         ASSERT_FALSE(terceiro.empty()) << c.nome;
-        std::string efetor;
-        double v = 0.0;
-        ASSERT_TRUE(comando(terceiro[0], efetor, v)) << c.nome;
-        EXPECT_EQ(efetor, "lae1") << c.nome;
-        if (c.terceiroLae1 == 0.0) {
-            EXPECT_EQ(v, 0.0) << c.nome << " " << terceiro[0];
-        } else {
-            EXPECT_GT(v, 0.3) << c.nome << " " << terceiro[0];
-        }
+        ASSERT_NO_FATAL_FAILURE(esperarLae1DoTerceiroQuadro(terceiro[0], c.terceiroLae1, c.nome));
     }
 }
 
@@ -203,20 +186,12 @@ namespace {
 // The texts of the log lines "H:M:S - debug - TEXT", in order.
 std::vector<std::string> textosDeDepuracao(const std::string& erros)
 {
-    const std::string marca = " - debug - ";
+    const std::string marca = "debug|";
     std::vector<std::string> textos;
-    std::string::size_type inicio = 0;
-    while (inicio < erros.size()) {
-        std::string::size_type fim = erros.find('\n', inicio);
-        if (fim == std::string::npos) {
-            fim = erros.size();
+    for (const std::string& linha : linhasDoLog(erros)) {
+        if (linha.rfind(marca, 0) == 0) {
+            textos.push_back(linha.substr(marca.size()));
         }
-        const std::string linha = erros.substr(inicio, fim - inicio);
-        const std::string::size_type m = linha.find(marca);
-        if (m != std::string::npos) {
-            textos.push_back(linha.substr(m + marca.size()));
-        }
-        inicio = fim + 1;
     }
     return textos;
 }

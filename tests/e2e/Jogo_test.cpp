@@ -238,32 +238,13 @@ TEST(Jogo, QuedaConfirmadaComecaOLevantarCertoELimitesNaoContam)
         };
         p.jogar();
         p.esperarJogoCompleto();
-        // Neither limit starts anything: the body stands, the head searches.
-        for (int k = CICLO_DECISAO; k <= queda; ++k) {
-            const std::vector<std::string> q = p.ciclo(k);
-            ASSERT_EQ(q.size(), 21u) << onde << " cycle " << k;
-            EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << onde << " " << k;
-        }
-        // Confirmed: the get-up's first frame, and the head slot emptied.
-        const std::vector<std::string> levantar = p.ciclo(queda + 1);
-        ASSERT_EQ(levantar.size(), LEVANTAR_EFETORES.size() + 2) << onde;
-        for (std::size_t i = 0; i < LEVANTAR_EFETORES.size(); ++i) {
-            const std::string& e = LEVANTAR_EFETORES[i];
-            esperarVelocidade(levantar[i], e, velocidadeInicial(0.0, p.angulo(queda + 1, juntaDe(e)), 1.0), onde);
-        }
-        EXPECT_EQ(std::vector<std::string>(levantar.end() - 2, levantar.end()), ZEROS_CABECA) << onde;
+        // Neither limit starts anything; confirmed, the get-up's first frame
+        // empties the head slot.
+        ASSERT_NO_FATAL_FAILURE(esperarLevantarAposQueda(p, queda, onde));
         // Two jumps of a frame's time later, frame 3 tells the two apart.
         const std::vector<std::string> terceiro = p.ciclo(salto2 + 1);
         ASSERT_EQ(terceiro.size(), LEVANTAR_EFETORES.size() + 1) << onde;
-        std::string efetor;
-        double v = 0.0;
-        ASSERT_TRUE(comando(terceiro[0], efetor, v)) << onde;
-        EXPECT_EQ(efetor, "lae1") << onde;
-        if (c.terceiroLae1 == 0.0) {
-            EXPECT_EQ(v, 0.0) << onde << " " << terceiro[0];
-        } else {
-            EXPECT_GT(v, 0.3) << onde << " " << terceiro[0];
-        }
+        ASSERT_NO_FATAL_FAILURE(esperarLae1DoTerceiroQuadro(terceiro[0], c.terceiroLae1, onde));
     }
 }
 

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -120,20 +121,15 @@ inline std::vector<std::string> juntar(std::vector<std::string> a, const std::ve
 // `arquivo` with its HOST and PORTA lines replaced by the stand-in's.
 inline std::string apontarParaOServidor(const std::string& arquivo, const std::string& porta)
 {
+    std::istringstream entrada(arquivo);
     std::string r;
-    std::string::size_type inicio = 0;
-    while (inicio < arquivo.size()) {
-        std::string::size_type fim = arquivo.find('\n', inicio);
-        fim = fim == std::string::npos ? arquivo.size() : fim + 1;
-        const std::string linha = arquivo.substr(inicio, fim - inicio);
+    for (std::string linha; std::getline(entrada, linha);) {
         if (linha.rfind("HOST=", 0) == 0) {
-            r += "HOST=127.0.0.1\n";
+            linha = "HOST=127.0.0.1";
         } else if (linha.rfind("PORTA=", 0) == 0) {
-            r += "PORTA=" + porta + "\n";
-        } else {
-            r += linha;
+            linha = "PORTA=" + porta;
         }
-        inicio = fim;
+        r += linha + "\n";
     }
     return r;
 }
@@ -164,6 +160,17 @@ struct Partida {
 
     explicit Partida(int ciclos) { opcoes.ciclos = ciclos; }
 
+    // The configuration file, with the stand-in listening on `porta`.
+    std::string configuracao(const std::string& porta) const
+    {
+        if (!arquivo.empty()) {
+            return apontarParaOServidor(arquivo, porta);
+        }
+        return registro + "HOST=" + (hostNoArquivo.empty() ? "127.0.0.1" : hostNoArquivo) + "\nPORTA=" +
+               (portaNoArquivo.empty() ? porta : portaNoArquivo) + "\n" +
+               (numeroNoArquivo ? "NUMERO_JOGADOR=" + numero + "\n" : "") + "NOME_TIME=" + time + "\n";
+    }
+
     void jogar()
     {
         servidor.reset(new ServidorSimulado(opcoes, roteiro));
@@ -172,13 +179,7 @@ struct Partida {
         }
         PastaTemporaria pasta;
         const std::string porta = std::to_string(servidor->porta());
-        pasta.escrever("config.ini",
-                       arquivo.empty()
-                           ? registro + "HOST=" + (hostNoArquivo.empty() ? "127.0.0.1" : hostNoArquivo) +
-                                 "\nPORTA=" + (portaNoArquivo.empty() ? porta : portaNoArquivo) + "\n" +
-                                 (numeroNoArquivo ? "NUMERO_JOGADOR=" + numero + "\n" : "") + "NOME_TIME=" + time +
-                                 "\n"
-                           : apontarParaOServidor(arquivo, porta));
+        pasta.escrever("config.ini", configuracao(porta));
         for (std::string& a : argumentos) {
             if (a == "@porta") {
                 a = porta;
@@ -216,6 +217,40 @@ inline void esperarPrimeiroQuadro(const Partida& p, int k, const Alvos& alvos, d
         const std::string& efetor = alvos[i].first;
         esperarVelocidade(q[i], efetor, velocidadeInicial(alvos[i].second, p.angulo(k, juntaDe(efetor)), duracao),
                           onde + " " + efetor);
+    }
+}
+
+// From the first decision to the falling cycle the body stands and the head
+// searches; the next cycle opens the get-up, every joint towards 0 over a
+// second with the head's pair last.
+inline void esperarLevantarAposQueda(const Partida& p, int queda, const std::string& onde)
+{
+    for (int k = CICLO_DECISAO; k <= queda; ++k) {
+        const std::vector<std::string> q = p.ciclo(k);
+        ASSERT_EQ(q.size(), 21u) << onde << " cycle " << k;
+        EXPECT_EQ(std::vector<std::string>(q.begin(), q.begin() + 20), ZEROS_CORPO) << onde << " " << k;
+    }
+    const std::vector<std::string> levantar = p.ciclo(queda + 1);
+    ASSERT_EQ(levantar.size(), LEVANTAR_EFETORES.size() + 2) << onde;
+    for (std::size_t i = 0; i < LEVANTAR_EFETORES.size(); ++i) {
+        const std::string& e = LEVANTAR_EFETORES[i];
+        esperarVelocidade(levantar[i], e, velocidadeInicial(0.0, p.angulo(queda + 1, juntaDe(e)), 1.0), onde);
+    }
+    EXPECT_EQ(std::vector<std::string>(levantar.end() - 2, levantar.end()), ZEROS_CABECA) << onde;
+}
+
+// The first command of the get-up's frame 3 is "lae1", which tells the two
+// get-ups apart: held from the front (`sinal` 0), moving from the back.
+inline void esperarLae1DoTerceiroQuadro(const std::string& quadro, double sinal, const std::string& onde)
+{
+    std::string efetor;
+    double v = 0.0;
+    ASSERT_TRUE(comando(quadro, efetor, v)) << onde;
+    EXPECT_EQ(efetor, "lae1") << onde;
+    if (sinal == 0.0) {
+        EXPECT_EQ(v, 0.0) << onde << " " << quadro;
+    } else {
+        EXPECT_GT(v, 0.3) << onde << " " << quadro;
     }
 }
 

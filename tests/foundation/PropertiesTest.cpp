@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -9,6 +8,7 @@
 
 #include "Utilidade/Properties.h"
 #include "Utilidade/PropertyReader.h"
+#include "support/Fixtures.h"
 #include "support/Processo.h"
 
 namespace {
@@ -184,8 +184,7 @@ TEST(PropertyReaderTest, ArquivoEscritoVoltaIgualNaLeitura)
     Properties um;
     um.setProperty("X", "1");
     PropertyReader().write(arquivo, um);
-    std::ifstream relido(arquivo);
-    EXPECT_EQ("X=1\n", std::string(std::istreambuf_iterator<char>(relido), std::istreambuf_iterator<char>()));
+    EXPECT_EQ("X=1\n", lerArquivo(arquivo));
 }
 
 TEST(PropertyReaderTest, ArquivoQueNaoSeEscreve)

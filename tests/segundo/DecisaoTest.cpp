@@ -1,45 +1,15 @@
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "agente/Bancada.h"
 #include "agente/ProcessoNovo.h"
-#include "movimento/src/Andar.h"
-#include "movimento/src/LevantarDeCostas.h"
-#include "movimento/src/LevantarDeFrente.h"
 #include "movimento/src/MoverCabecaPara.h"
-#include "movimento/src/VirarDireita.h"
-#include "movimento/src/VirarEsquerda.h"
 #include "support/CapturaLog.h"
 #include "support/Fixtures.h"
 
 namespace {
-
-std::string tipoDoCorpo(Agente& agente)
-{
-    Movimento* m = agente.getMovimento(CORPO);
-    if (m == nullptr) {
-        return "nenhum";
-    }
-    if (dynamic_cast<VirarEsquerda*>(m)) {
-        return "VirarEsquerda";
-    }
-    if (dynamic_cast<VirarDireita*>(m)) {
-        return "VirarDireita";
-    }
-    if (dynamic_cast<Andar*>(m)) {
-        return "Andar";
-    }
-    if (dynamic_cast<LevantarDeFrente*>(m)) {
-        return "LevantarDeFrente";
-    }
-    if (dynamic_cast<LevantarDeCostas*>(m)) {
-        return "LevantarDeCostas";
-    }
-    return typeid(*m).name();
-}
 
 // A flag seen at the given angles, as one element of a vision section.
 std::string marco(const std::string& nome, double horizontal, double latitudinal)
@@ -150,27 +120,14 @@ TEST(DecisaoSegundo, QuedasComGiroscopioEMarco)
 
 TEST(DecisaoSegundo, CorpoSegueOAnguloDaBolaComAndar)
 {
-    const struct {
-        double angulo;
-        const char* numero;
-        const char* esperado;
-    } casos[] = {
-        {37.5, "2", "VirarEsquerda"}, {37.4999, "2", "Andar"},  {0, "3", "Andar"},
-        {-37.5, "2", "Andar"},        {-37.5001, "2", "VirarDireita"},
-        {37.5, "1", "VirarEsquerda"}, {-40, "1", "VirarDireita"}, {0, "1", "nenhum"},
-        {-37.5, "1", "nenhum"},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(std::string("angulo ") + std::to_string(caso.angulo) + ", jogador " + caso.numero);
-        Bancada b(caso.numero);
-        b.perceberELembrar(tempo(30.5) + bola(caso.angulo));
-        b.agente.goToBall();
-        EXPECT_EQ(caso.esperado, tipoDoCorpo(b.agente));
-        if (Movimento* m = b.agente.getMovimento(CORPO)) {
-            EXPECT_EQ(30.5, m->inicioQuadro);
-            EXPECT_EQ(caso.esperado == std::string("Andar") ? 250 : 450, m->duracao);
-        }
-    }
+    conferirDirecao(
+        {
+            {37.5, "2", "VirarEsquerda"}, {37.4999, "2", "Andar"},  {0, "3", "Andar"},
+            {-37.5, "2", "Andar"},        {-37.5001, "2", "VirarDireita"},
+            {37.5, "1", "VirarEsquerda"}, {-40, "1", "VirarDireita"}, {0, "1", "nenhum"},
+            {-37.5, "1", "nenhum"},
+        },
+        "Andar", 250);
 }
 
 // Before any ball is seen the body stands and the head searches; the first

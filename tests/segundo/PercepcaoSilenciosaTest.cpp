@@ -5,6 +5,7 @@
 
 #include "sensor/src/AnaLex.h"
 #include "sensor/src/Sensor.h"
+#include "support/Analise.h"
 #include "support/CapturaLog.h"
 #include "support/ConexaoFalsa.h"
 #include "support/Fixtures.h"
@@ -12,26 +13,6 @@
 namespace {
 
 const char* const INVALIDO = "warn|Valor Invalido na Maquina de Estados do Analex!";
-
-struct Analise {
-    DadosMundo mundo;
-    Corpo corpo;
-    AnaLex anaLex;
-
-    Analise()
-    {
-        anaLex.setDadosMundo(&mundo);
-        anaLex.setCorpo(&corpo);
-    }
-
-    std::vector<std::string> linhas(const std::string& mensagem)
-    {
-        CapturaLog log;
-        std::string copia = mensagem;
-        anaLex.quebrandoMsg(copia);
-        return log.linhas();
-    }
-};
 
 // Only warnings, error reports and the heard messages are left; the debug
 // level is on throughout.
@@ -76,10 +57,6 @@ TEST(AnaLexSegundo, SoAvisosErrosEOuvidas)
     }
 }
 
-const char* const JUNTAS[] = {"hj1",  "hj2",  "raj1", "raj2", "raj3", "raj4", "laj1", "laj2",
-                              "laj3", "laj4", "rlj1", "rlj2", "rlj3", "rlj4", "rlj5", "rlj6",
-                              "llj1", "llj2", "llj3", "llj4", "llj5", "llj6"};
-
 // One whole cycle of the sensor on the complete perception: two receive
 // lines and the heard message, and the same records as the first program.
 TEST(SensorSegundo, CicloCompletoSoComRecepcaoEOuvida)
@@ -100,48 +77,7 @@ TEST(SensorSegundo, CicloCompletoSoComRecepcaoEOuvida)
     EXPECT_EQ("debug|Hear msg: passa a bola", linhas[2]);
     EXPECT_EQ("|", linhas[3]);
 
-    const DadosMundo& m = *sensor.getMundo();
-    const Corpo& c = *sensor.getCorpo();
-    EXPECT_DOUBLE_EQ(104.26, m.getTempoAtual());
-    EXPECT_EQ(7, m.getNumeroJogador());
-    EXPECT_EQ("left", m.getLadoCampo());
-    EXPECT_EQ(PM_PLAY_ON, m.getEstadoJogo().getPlayMode());
-    EXPECT_DOUBLE_EQ(37.5, m.getEstadoJogo().getTempo());
-    EXPECT_DOUBLE_EQ(3, c.getGyrorate("torso").getRotacao().X());
-    EXPECT_DOUBLE_EQ(13, c.getGyrorate("torso").getComprimento());
-    for (int i = 0; i < 22; ++i) {
-        const double esperado = i < 2 ? -45.5 + i * 11.25 : -60.0 + (i - 2) * 6.5;
-        EXPECT_DOUBLE_EQ(esperado, c.getJuntaSimples(JUNTAS[i]).getEixo()) << JUNTAS[i];
-    }
-    EXPECT_DOUBLE_EQ(7.25, c.getJuntaUniversal("ruj1").getEixo2());
-    EXPECT_DOUBLE_EQ(10, c.getJuntaUniversal("luj1").getEixo1());
-    EXPECT_TRUE(c.getToque("lfoot").isTocou());
-    EXPECT_EQ("null", c.getToque("rfoot").getNome());
-    EXPECT_DOUBLE_EQ(23.4, c.getFRP("lf").getForcaVetor().Z());
-    EXPECT_DOUBLE_EQ(-0.02, c.getFRP("rf").getForcaAplicada().X());
-
-    const std::vector<Objeto> objetos = m.getObjetos();
-    ASSERT_EQ(9u, objetos.size());
-    EXPECT_EQ("F1R", objetos[0].getNome());
-    EXPECT_DOUBLE_EQ(30.63, objetos[0].getDistancia());
-    EXPECT_EQ("B", objetos[8].getNome());
-    EXPECT_DOUBLE_EQ(5.2, objetos[8].getDistancia());
-    EXPECT_DOUBLE_EQ(-12.5, objetos[8].getAngHorizontal());
-    EXPECT_DOUBLE_EQ(1.3, objetos[8].getAngLatituginal());
-
-    const std::vector<Jogador> jogadores = m.getVisao().getJogadores();
-    ASSERT_EQ(6u, jogadores.size());
-    const int partes[] = {5, 5, 3, 5, 4, 2};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(partes[i], static_cast<int>(jogadores[i].getPartesCorpo().size())) << i;
-    }
-    EXPECT_EQ(9, jogadores[5].getId());
-    EXPECT_DOUBLE_EQ(-44.26, jogadores[5].getPartesCorpo()[1].getAngHorizontal());
-
-    const std::vector<Mensagem_> ouvidas = m.getAudicao().getMensagens();
-    ASSERT_EQ(1u, ouvidas.size());
-    EXPECT_EQ("passa a bola", ouvidas[0].texto);
-    EXPECT_DOUBLE_EQ(-45.2, ouvidas[0].direcao);
+    conferirPercepcaoCompleta(*sensor.getMundo(), *sensor.getCorpo());
 }
 
 // The next cycle starts from empty records, as in the first program.

@@ -8,36 +8,12 @@
 
 #include "Utilidade/util.h"
 #include "sensor/src/AnaLex.h"
+#include "support/Analise.h"
 #include "support/CapturaLog.h"
 #include "support/Fixtures.h"
+#include "support/ServidorSimulado.h"
 
 namespace {
-
-// A fresh record and body state with an analyser pointed at them.
-struct Analise {
-    DadosMundo mundo;
-    Corpo corpo;
-    AnaLex anaLex;
-
-    Analise()
-    {
-        anaLex.setDadosMundo(&mundo);
-        anaLex.setCorpo(&corpo);
-    }
-
-    void operator()(const std::string& mensagem)
-    {
-        std::string copia = mensagem;
-        anaLex.quebrandoMsg(copia);
-    }
-
-    std::vector<std::string> linhas(const std::string& mensagem)
-    {
-        CapturaLog log;
-        (*this)(mensagem);
-        return log.linhas();
-    }
-};
 
 const char* const INVALIDO = "warn|Valor Invalido na Maquina de Estados do Analex!";
 const char* const NAO_DIGITO = "error|Primeiro caracter diferente de um digito!";
@@ -420,20 +396,16 @@ TEST(AnaLex, BadParameterNaoEApanhado)
     }
 }
 
-const char* const JUNTAS[] = {"hj1",  "hj2",  "raj1", "raj2", "raj3", "raj4", "laj1", "laj2",
-                              "laj3", "laj4", "rlj1", "rlj2", "rlj3", "rlj4", "rlj5", "rlj6",
-                              "llj1", "llj2", "llj3", "llj4", "llj5", "llj6"};
-
 TEST(AnaLex, MensagemDoServidorAtualChegaInteiraAoCorpo)
 {
     for (const char* arquivo : {"servidor_atual.txt", "servidor_atual_sem_visao.txt"}) {
         SCOPED_TRACE(arquivo);
         Analise analise;
         const std::vector<std::string> linhas = analise.linhas(lerFixture(arquivo));
-        for (const char* junta : JUNTAS) {
+        for (const std::string& junta : juntasDoRobo()) {
             const JuntaSimples j = analise.corpo.getJuntaSimples(junta);
             EXPECT_EQ(junta, j.getNome());
-            EXPECT_DOUBLE_EQ(std::string(junta) == "laj1" ? -57.29 : 0.0, j.getEixo()) << junta;
+            EXPECT_DOUBLE_EQ(junta == "laj1" ? -57.29 : 0.0, j.getEixo()) << junta;
         }
         for (const char* pe : {"lf", "rf"}) {
             const ForcaResistencia f = analise.corpo.getFRP(pe);
@@ -471,46 +443,7 @@ TEST(AnaLex, PercepcaoCompletaPreencheTudo)
     for (const std::string& l : linhas) {
         EXPECT_TRUE(l.rfind("debug|", 0) == 0 || l == "|") << l;
     }
-    const DadosMundo& m = analise.mundo;
-    const Corpo& c = analise.corpo;
-    EXPECT_DOUBLE_EQ(104.26, m.getTempoAtual());
-    EXPECT_EQ(7, m.getNumeroJogador());
-    EXPECT_EQ("left", m.getLadoCampo());
-    EXPECT_EQ(PM_PLAY_ON, m.getEstadoJogo().getPlayMode());
-    EXPECT_DOUBLE_EQ(37.5, m.getEstadoJogo().getTempo());
-    EXPECT_DOUBLE_EQ(13, c.getGyrorate("torso").getComprimento());
-    for (int i = 0; i < 22; ++i) {
-        const double esperado = i < 2 ? -45.5 + i * 11.25 : -60.0 + (i - 2) * 6.5;
-        EXPECT_DOUBLE_EQ(esperado, c.getJuntaSimples(JUNTAS[i]).getEixo()) << JUNTAS[i];
-    }
-    EXPECT_DOUBLE_EQ(7.25, c.getJuntaUniversal("ruj1").getEixo2());
-    EXPECT_DOUBLE_EQ(10, c.getJuntaUniversal("luj1").getEixo1());
-    EXPECT_TRUE(c.getToque("lfoot").isTocou());
-    EXPECT_EQ("null", c.getToque("rfoot").getNome());
-    EXPECT_DOUBLE_EQ(23.4, c.getFRP("lf").getForcaVetor().Z());
-    EXPECT_DOUBLE_EQ(-0.02, c.getFRP("rf").getForcaAplicada().X());
-
-    const std::vector<Objeto> objetos = m.getObjetos();
-    ASSERT_EQ(9u, objetos.size());
-    EXPECT_EQ("F1R", objetos[0].getNome());
-    EXPECT_DOUBLE_EQ(30.63, objetos[0].getDistancia());
-    EXPECT_EQ("B", objetos[8].getNome());
-    EXPECT_DOUBLE_EQ(-12.5, objetos[8].getAngHorizontal());
-
-    const std::vector<Jogador> jogadores = m.getVisao().getJogadores();
-    ASSERT_EQ(6u, jogadores.size());
-    const int partes[] = {5, 5, 3, 5, 4, 2};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(partes[i], static_cast<int>(jogadores[i].getPartesCorpo().size())) << i;
-    }
-    EXPECT_EQ("Trelvo", jogadores[5].getNomeTime());
-    EXPECT_EQ(9, jogadores[5].getId());
-    EXPECT_DOUBLE_EQ(-44.26, jogadores[5].getPartesCorpo()[1].getAngHorizontal());
-
-    const std::vector<Mensagem_> ouvidas = m.getAudicao().getMensagens();
-    ASSERT_EQ(1u, ouvidas.size());
-    EXPECT_EQ("passa a bola", ouvidas[0].texto);
-    EXPECT_DOUBLE_EQ(-45.2, ouvidas[0].direcao);
+    conferirPercepcaoCompleta(analise.mundo, analise.corpo);
 }
 
 TEST(AnaLex, CadaPrefixoDaPercepcaoCompletaEAnalisadoSemFalha)

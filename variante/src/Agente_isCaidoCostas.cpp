@@ -3,11 +3,14 @@
 // Lying after falling backwards: still, or a landmark seen far below.
 bool Agente::isCaidoCostas()
 {
-    const double comprimento = modeloMundo.getGyrorate("torso").getComprimento();
-    Objeto marco("Nulo");
-    const bool temMarco = modeloMundo.getMemoria().getFlagMaisAtual(marco);
+    // Asked every upright cycle: the state is checked first, so the memory is
+    // copied only when the landmark can still decide.
     if (estado != CAINDO_COSTAS) {
         return false;
     }
-    return comprimento < 10 || (temMarco && marco.getAngLatituginal() <= -30);
+    if (modeloMundo.getGyrorate("torso").getComprimento() < 10) {
+        return true;
+    }
+    Objeto marco("Nulo");
+    return modeloMundo.getMemoria().getFlagMaisAtual(marco) && marco.getAngLatituginal() <= -30;
 }

@@ -5,11 +5,13 @@
 // Tipping over: a fast roll, or a landmark seen far off to the side.
 bool Agente::isCaindo()
 {
-    const double rotacaoX = modeloMundo.getGyrorate("torso").getRotacao().X();
-    Objeto marco("Nulo");
-    const bool temMarco = modeloMundo.getMemoria().getFlagMaisAtual(marco);
+    // The memory is copied only when the landmark can still decide.
     if (estado != EM_PE) {
         return false;
     }
-    return std::fabs(rotacaoX) >= 200 || (temMarco && std::fabs(marco.getAngHorizontal()) >= 30);
+    if (std::fabs(modeloMundo.getGyrorate("torso").getRotacao().X()) >= 200) {
+        return true;
+    }
+    Objeto marco("Nulo");
+    return modeloMundo.getMemoria().getFlagMaisAtual(marco) && std::fabs(marco.getAngHorizontal()) >= 30;
 }

@@ -4,14 +4,10 @@
 
 void Agente::pensar()
 {
-    // Process-wide on purpose: the start and the beam happen once per player
-    // process, whatever agent object is deciding.
-    static double tempoInicio = -1.0;
-    static bool isTeleport = false;
     static const PosicoesBeam POSICOES = {{-30, 0}, {45, 0}, {-0.5, 0}, {10, -10}};
 
     const double instante = agora();
-    if (!iniciarDecisao(instante, tempoInicio, isTeleport, POSICOES)) {
+    if (!iniciarDecisao(instante, POSICOES)) {
         return;
     }
     if (isCaindo()) {
