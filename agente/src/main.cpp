@@ -3,6 +3,7 @@
 #include <string>
 
 #include <boost/system/error_code.hpp>
+#include <boost/system/system_error.hpp>
 
 #include "Conexao/ConexaoSocketTCP.h"
 #include "Logger/Logger.h"
@@ -16,6 +17,28 @@
 namespace {
 
 const char* const kArquivoConfiguracao = "../config.ini";
+
+// How the player ended, for the scripts and supervisors that start it.
+const int kJogoEncerrado = 0; // a game was played and the server ended it
+const int kSemJogo = 3;       // no game could start
+const int kFluxoInvalido = 4; // the player stopped on what the server sent
+
+// The connection closing, resetting or breaking is how a server ends a
+// game, and a failure only while no perception has arrived. A length
+// prefix past belief is the server's fault whenever it comes; anything else
+// (a number that does not convert) is the player number's before the first
+// perception and a perception's after it.
+int statusDoFim(const std::exception& e, bool recebeuPercepcao)
+{
+    if (dynamic_cast<const ConexaoEncerrada*>(&e) != nullptr ||
+        dynamic_cast<const boost::system::system_error*>(&e) != nullptr) {
+        return recebeuPercepcao ? kJogoEncerrado : kSemJogo;
+    }
+    if (dynamic_cast<const ErroFluxoSensor*>(&e) != nullptr) {
+        return kFluxoInvalido;
+    }
+    return recebeuPercepcao ? kFluxoInvalido : kSemJogo;
+}
 
 } // namespace
 
@@ -83,20 +106,28 @@ int main(int argc, char* argv[])
     }
 
     // Whatever goes wrong from the connection on (an unreachable server, a
-    // player number that is no number, a broken perception) ends the player
-    // here with its text.
+    // player number that is no number, a broken perception, the server going
+    // away) ends the player here with its text and a status that tells how.
+    bool recebeuPercepcao = false;
     try {
         TLOG(log_DEBUG) << "Iniciando a conexao.";
         ConexaoSocketTCP conexao(host, porta);
         Sensor sensor(conexao);
         Atuador atuador(conexao);
-        Agente agente(sensor, atuador, numero, nomeTime);
-        agente.conectar();
-        agente.executar();
+        try {
+            Agente agente(sensor, atuador, numero, nomeTime);
+            agente.conectar();
+            agente.executar();
+        } catch (...) {
+            recebeuPercepcao = sensor.recebeuMensagem();
+            throw;
+        }
     } catch (const std::exception& e) {
         std::cerr << e.what() << std::endl;
+        return statusDoFim(e, recebeuPercepcao);
     } catch (const boost::system::error_code& e) {
         std::cerr << e.message() << std::endl;
+        return recebeuPercepcao ? kJogoEncerrado : kSemJogo;
     }
-    return 0;
+    return kJogoEncerrado;
 }

@@ -10,7 +10,7 @@ Sensor::Sensor(ConexaoAbstrata& conexao)
       mAnaLex(),
       mDadosMundo(std::make_shared<DadosMundo>()),
       mCorpo(std::make_shared<Corpo>()),
-      mPendente(std::make_shared<std::string>())
+      mFluxo(std::make_shared<Fluxo>())
 {
     mAnaLex.setDadosMundo(mDadosMundo.get());
     mAnaLex.setCorpo(mCorpo.get());
@@ -42,7 +42,7 @@ void Sensor::receberPedaco(std::string& destino)
 {
     const std::string pedaco = mConexao->receberMensagem();
     if (pedaco.empty()) {
-        throw ErroFluxoSensor("Conexao encerrada pelo servidor");
+        throw ConexaoEncerrada();
     }
     destino += pedaco;
 }
@@ -60,7 +60,7 @@ std::uint32_t Sensor::removePrefixo(std::string& texto)
 void Sensor::recebendoMsg()
 {
     TLOG(log_DEBUG) << "Recebendo mensagem...";
-    std::string& recebido = *mPendente;
+    std::string& recebido = mFluxo->pendente;
     // A prefix split across reads is completed before it is decoded; bytes
     // left from the last read may already hold it.
     while (recebido.size() < 4) {
@@ -82,5 +82,6 @@ void Sensor::recebendoMsg()
         mMensagem.assign(recebido, 0, tamanho);
         recebido.erase(0, tamanho);
     }
+    mFluxo->recebeuMensagem = true;
     TLOG(log_DEBUG) << "Mensagem recebida: " << mMensagem;
 }

@@ -18,10 +18,16 @@ public:
     explicit ErroFluxoSensor(const std::string& causa) : std::runtime_error(causa) {}
 };
 
+// The server closed the stream: how a game ends, not a corrupt stream.
+class ConexaoEncerrada : public ErroFluxoSensor {
+public:
+    ConexaoEncerrada() : ErroFluxoSensor("Conexao encerrada pelo servidor") {}
+};
+
 // Reads one length-framed perception message per cycle and has the analyser
 // fill the record and the body state. Copies share the connection, the
-// record, the body state and the bytes already received for the next
-// message; the last copy to go frees them.
+// record, the body state and the stream's state (the bytes already received
+// for the next message); the last copy to go frees them.
 class Sensor {
 public:
     // Longest payload a prefix may announce; anything above is a corrupt
@@ -37,6 +43,9 @@ public:
 
     DadosMundo* getMundo() { return mDadosMundo.get(); }
     Corpo* getCorpo() { return mCorpo.get(); }
+    // Whether a whole message has arrived through this sensor or a copy;
+    // true from its last byte on, before the analyser reads it.
+    bool recebeuMensagem() const { return mFluxo->recebeuMensagem; }
 
     void clear();
     void imprimir();
@@ -56,8 +65,12 @@ private:
     AnaLex mAnaLex;
     std::shared_ptr<DadosMundo> mDadosMundo;
     std::shared_ptr<Corpo> mCorpo;
-    // Bytes received beyond the last message: the start of the next one.
-    std::shared_ptr<std::string> mPendente;
+    struct Fluxo {
+        // Bytes received beyond the last message: the start of the next one.
+        std::string pendente;
+        bool recebeuMensagem = false;
+    };
+    std::shared_ptr<Fluxo> mFluxo;
 };
 
 #endif

@@ -364,7 +364,7 @@ TEST(Jogo, NumeroQueNaoENumeroTerminaComOErroDeConversao)
         p.argumentos = c.argumentos;
         p.jogar();
         EXPECT_TRUE(p.processo.terminou) << c.erro;
-        EXPECT_EQ(p.processo.status, 0) << c.erro;
+        EXPECT_EQ(p.processo.status, 3) << c.erro;
         EXPECT_EQ(p.processo.erros, c.erro);
         // It connected, then went without a word.
         EXPECT_TRUE(p.servidor->jogadorConectou()) << c.erro;
@@ -414,7 +414,7 @@ TEST(Jogo, SemNumeroNoArquivoTerminaComOErroDeConversao)
     p.numeroNoArquivo = false;
     p.jogar();
     EXPECT_TRUE(p.processo.terminou);
-    EXPECT_EQ(p.processo.status, 0);
+    EXPECT_EQ(p.processo.status, 3);
     EXPECT_EQ(p.processo.erros, "Error converting  to i\n");
 }
 
@@ -442,6 +442,6 @@ TEST(Jogo, SemServidorEscreveOErroETermina)
     const ResultadoProcesso r =
         executarProcesso(TRELVO_PROGRAM, {}, pasta.criarPasta("run"), std::chrono::seconds(30));
     EXPECT_TRUE(r.terminou);
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.erros.find("Connection refused\n"), std::string::npos) << r.erros;
 }

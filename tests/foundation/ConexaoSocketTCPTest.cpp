@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -16,42 +14,9 @@
 
 #include "Conexao/ConexaoSocketTCP.h"
 #include "Logger/Logger.h"
+#include "support/Ouvinte.h"
 
 namespace {
-
-// A TCP socket on 127.0.0.1 with a port of the system's choosing; listening
-// unless asked not to, so that a connection to it is refused.
-class Ouvinte {
-public:
-    explicit Ouvinte(bool escutar = true)
-    {
-        mFd = socket(AF_INET, SOCK_STREAM, 0);
-        if (mFd < 0) {
-            throw std::runtime_error("socket");
-        }
-        sockaddr_in endereco{};
-        endereco.sin_family = AF_INET;
-        endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t tamanho = sizeof endereco;
-        if (bind(mFd, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
-            (escutar && listen(mFd, 4) != 0) ||
-            getsockname(mFd, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0) {
-            close(mFd);
-            throw std::runtime_error("bind/listen");
-        }
-        mPorta = std::to_string(ntohs(endereco.sin_port));
-    }
-    ~Ouvinte() { close(mFd); }
-    Ouvinte(const Ouvinte&) = delete;
-    Ouvinte& operator=(const Ouvinte&) = delete;
-
-    const std::string& porta() const { return mPorta; }
-    int aceitar() const { return accept(mFd, nullptr, nullptr); }
-
-private:
-    int mFd = -1;
-    std::string mPorta;
-};
 
 void enviarTudo(int fd, const std::string& dados)
 {

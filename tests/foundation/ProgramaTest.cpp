@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -9,11 +7,11 @@
 #include <atomic>
 #include <regex>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "support/Ouvinte.h"
 #include "support/Processo.h"
 
 namespace {
@@ -26,22 +24,8 @@ class Escuta {
 public:
     enum Modo { ACEITA_E_FECHA, RECUSA };
 
-    explicit Escuta(Modo modo = ACEITA_E_FECHA)
+    explicit Escuta(Modo modo = ACEITA_E_FECHA) : mOuvinte(modo == ACEITA_E_FECHA)
     {
-        mFd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in endereco{};
-        endereco.sin_family = AF_INET;
-        endereco.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t tamanho = sizeof endereco;
-        if (mFd < 0 || bind(mFd, reinterpret_cast<sockaddr*>(&endereco), sizeof endereco) != 0 ||
-            (modo == ACEITA_E_FECHA && listen(mFd, 8) != 0) ||
-            getsockname(mFd, reinterpret_cast<sockaddr*>(&endereco), &tamanho) != 0) {
-            if (mFd >= 0) {
-                close(mFd);
-            }
-            throw std::runtime_error("listener");
-        }
-        mPorta = std::to_string(ntohs(endereco.sin_port));
         if (modo == ACEITA_E_FECHA) {
             mAceitador = std::thread([this] {
                 while (!mParar) {
@@ -52,15 +36,11 @@ public:
             });
         }
     }
-    ~Escuta()
-    {
-        conexoes();
-        close(mFd);
-    }
+    ~Escuta() { conexoes(); }
     Escuta(const Escuta&) = delete;
     Escuta& operator=(const Escuta&) = delete;
 
-    const std::string& porta() const { return mPorta; }
+    const std::string& porta() const { return mOuvinte.porta(); }
 
     // Stops accepting and tells how many connections came. Call it once the
     // client process has ended: its connections are then either accepted or
@@ -80,20 +60,19 @@ public:
 private:
     bool pendente(int milissegundos) const
     {
-        pollfd p{mFd, POLLIN, 0};
+        pollfd p{mOuvinte.fd(), POLLIN, 0};
         return poll(&p, 1, milissegundos) > 0;
     }
     void aceitarEFechar()
     {
-        const int c = accept(mFd, nullptr, nullptr);
+        const int c = mOuvinte.aceitar();
         if (c >= 0) {
             ++mContagem;
             close(c);
         }
     }
 
-    int mFd = -1;
-    std::string mPorta;
+    Ouvinte mOuvinte;
     std::atomic<bool> mParar{false};
     std::atomic<int> mContagem{0};
     std::thread mAceitador;
@@ -196,7 +175,7 @@ TEST(ProgramaTest, ArgumentosSubstituemOsValoresDoArquivo)
             esperadas.push_back(linha.back() == '%' ? linha.substr(0, linha.size() - 1) + servidor.porta() : linha);
         }
         const ResultadoProcesso r = rodar(configuracao("YES", "INFO", servidor.porta()).c_str(), caso.argumentos);
-        esperarFim(r, 0);
+        esperarFim(r, 3);
         esperarInicio(esperadas, r.erros);
         if (caso.argumentos.size() == 3) {
             const std::vector<std::string> escritas = linhas(r.erros);
@@ -212,7 +191,7 @@ TEST(ProgramaTest, QuatroArgumentosEmNivelDebug)
     Escuta recusa(Escuta::RECUSA);
     const ResultadoProcesso r =
         rodar(configuracao("YES", "DEBUG", "1").c_str(), {"3", "Fora", "127.0.0.1", recusa.porta()});
-    esperarFim(r, 0);
+    esperarFim(r, 3);
     esperarInicio({"info - Logger initialized to level debug", "debug - Iniciando a conexao.",
                    "debug - Resolvendo IP e Porta.", "debug - Abrindo Socket!", kRecusada},
                   r.erros);
@@ -225,7 +204,7 @@ TEST(ProgramaTest, SemLogNadaEEscrito)
         SCOPED_TRACE(habilitado);
         Escuta servidor;
         const ResultadoProcesso r = rodar(configuracao(habilitado, "DEBUG", servidor.porta()).c_str(), {});
-        esperarFim(r, 0);
+        esperarFim(r, 3);
         EXPECT_FALSE(haLinhaDeLog(r.erros)) << r.erros;
         EXPECT_EQ(1, servidor.conexoes());
     }
@@ -275,14 +254,14 @@ TEST(ProgramaTest, ConfiguracaoRuimTerminaAntesDeConectar)
     EXPECT_EQ(0, servidor.conexoes());
 }
 
-TEST(ProgramaTest, ConexaoRecusadaTerminaComZero)
+TEST(ProgramaTest, ConexaoRecusadaTerminaComTres)
 {
     Escuta recusa(Escuta::RECUSA);
     const char* const programas[] = {TRELVO_PROGRAM, TRELVO_PROGRAM_B};
     for (const char* programa : programas) {
         SCOPED_TRACE(programa);
         const ResultadoProcesso r = rodar(configuracao("NO", "INFO", recusa.porta()).c_str(), {}, programa);
-        esperarFim(r, 0);
+        esperarFim(r, 3);
         EXPECT_EQ(0u, r.erros.rfind(kRecusada + "\n", 0)) << r.erros;
     }
 }

@@ -143,11 +143,61 @@ TEST(Sensor, FimDoFluxoEncerraComErro)
         try {
             sensor.captarMundo();
             ADD_FAILURE() << c.nome << ": no error";
-        } catch (const ErroFluxoSensor& e) {
+        } catch (const ConexaoEncerrada& e) {
             EXPECT_STREQ("Conexao encerrada pelo servidor", e.what()) << c.nome;
         }
         // One empty read is enough to give up.
         EXPECT_EQ(static_cast<int>(c.roteiro.size()) + 1, conexao.leituras) << c.nome;
+    }
+}
+
+// What a receive ended with, by the kind of its error.
+std::string fimDoRecebimento(Sensor& sensor)
+{
+    try {
+        sensor.captarMundo();
+        return "message";
+    } catch (const ConexaoEncerrada&) {
+        return "closed";
+    } catch (const ErroFluxoSensor&) {
+        return "corrupt";
+    } catch (const BadParameter&) {
+        return "conversion";
+    }
+}
+
+// Start-up tells a game that ended from one that never began by whether a
+// whole message came; a closed stream and a corrupt one are told apart by
+// their kind.
+TEST(Sensor, MensagemRecebidaSoQuandoChegaInteira)
+{
+    const std::string quadro = enquadrar("(time (now 1))(HJ (n hj1) (ax 1))");
+    struct Caso {
+        const char* nome;
+        std::string chegou;
+        const char* fim;
+        bool recebeu;
+    };
+    const Caso casos[] = {
+        {"nothing", "", "closed", false},
+        {"part of the prefix", quadro.substr(0, 2), "closed", false},
+        {"part of the message", quadro.substr(0, 10), "closed", false},
+        {"a prefix past the largest message", prefixo(Sensor::TAMANHO_MAXIMO + 1) + "(time", "corrupt", false},
+        {"a message that does not convert", enquadrar("(GYR (n torso) (rt 1" + std::string(400, '0') + " 0 0))"),
+         "conversion", true},
+        {"a whole message", quadro, "message", true},
+    };
+    for (const Caso& c : casos) {
+        ConexaoFalsa conexao;
+        if (!c.chegou.empty()) {
+            conexao.roteirizar(c.chegou);
+        }
+        Sensor sensor(conexao);
+        // The agent reads through its own copy; start-up asks the original.
+        Sensor copia(sensor);
+        EXPECT_FALSE(sensor.recebeuMensagem()) << c.nome;
+        EXPECT_EQ(c.fim, fimDoRecebimento(copia)) << c.nome;
+        EXPECT_EQ(c.recebeu, sensor.recebeuMensagem()) << c.nome;
     }
 }
 

@@ -429,7 +429,7 @@ void ServidorSimulado::executar()
                         mPercepcoes.push_back(texto);
                         mInformados.push_back(informados);
                     }
-                    if (!enviar(texto, c.partes) || !coletarCiclo(k)) {
+                    if (!enviar(texto, c.partes, c.anunciado) || !coletarCiclo(k)) {
                         break;
                     }
                     {
@@ -445,6 +445,10 @@ void ServidorSimulado::executar()
         }
     }
     // Closing is how the server tells the player that the game is over.
+    if (mOpcoes.resetar && mSocket >= 0) {
+        const linger semEspera = {1, 0};
+        setsockopt(mSocket, SOL_SOCKET, SO_LINGER, &semEspera, sizeof semEspera);
+    }
     fechar(mSocket);
     fechar(mDiag);
     mTerminou = true;
@@ -501,9 +505,9 @@ bool ServidorSimulado::aceitar()
     return true;
 }
 
-bool ServidorSimulado::enviar(const std::string& texto, int partes)
+bool ServidorSimulado::enviar(const std::string& texto, int partes, unsigned long anunciado)
 {
-    const unsigned long n = texto.size();
+    const unsigned long n = anunciado > 0 ? anunciado : texto.size();
     std::string quadro;
     quadro.reserve(n + 4);
     quadro += static_cast<char>((n >> 24) & 0xFF);

@@ -43,9 +43,10 @@
 // failure and closes the connection instead of hanging.
 //
 // Cycles: perception 0 is the one the player waits for after its scene text
-// (its answer is the init text); perceptions 1..`ciclos` follow; after the
-// answer to the last one the connection is closed, and the player must end
-// by itself. Frames are recorded with the number of the perception they
+// (its answer is the init text); perceptions 1..`ciclos` follow (`ciclos` -1:
+// not even perception 0); after the answer to the last one the connection is
+// closed, or reset as a server process that is stopped resets it, and the
+// player must end by itself. Frames are recorded with the number of the perception they
 // answer; the scene text with cycle -1.
 //
 // Joints: a joint moves in a cycle by the last velocity that the player gave
@@ -71,6 +72,7 @@ struct CenaCiclo {
     bool emPe = true;                   // force sections of both feet
     std::string extra;                  // sections appended as they are
     int partes = 1;                     // pieces to send it in; the first ends in the prefix
+    unsigned long anunciado = 0;        // > 0: the length the prefix announces instead
 };
 
 // One frame received from the player and the perception it answered.
@@ -121,6 +123,7 @@ public:
         double lacunaSemDados = 0.05;     // fallback end of a cycle, seconds
         bool guardarPercepcoes = true;    // keep texts and angles of each cycle
         pid_t pidVigiado = 0;             // thread to watch; 0: found by the socket
+        bool resetar = false;             // end with a reset instead of a close
     };
 
     explicit ServidorSimulado(const Opcoes& opcoes, Roteiro roteiro = Roteiro());
@@ -168,7 +171,7 @@ private:
     void executar();
     bool aceitar();
     bool lerQuadro(std::string& quadro, double limite);
-    bool enviar(const std::string& texto, int partes);
+    bool enviar(const std::string& texto, int partes, unsigned long anunciado);
     bool receber(int ciclo, long esperaUs, bool& fechou);
     bool coletarCiclo(int ciclo);
     void registrar(int ciclo, const std::string& quadro);
