@@ -27,7 +27,8 @@ public:
 // Reads one length-framed perception message per cycle and has the analyser
 // fill the record and the body state. Copies share the connection, the
 // record, the body state and the stream's state (the bytes already received
-// for the next message); the last copy to go frees them.
+// for the next message, whether a message has come); the last copy to go
+// frees them.
 class Sensor {
 public:
     // Longest payload a prefix may announce; anything above is a corrupt

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Ouvinte.h"
 #include "support/Processo.h"
 #include "support/ServidorSimulado.h"
 
@@ -430,14 +431,10 @@ TEST(Jogo, OServidorFechandoTerminaOJogador)
 
 TEST(Jogo, SemServidorEscreveOErroETermina)
 {
-    unsigned short porta = 0;
-    {
-        // A port that was free a moment ago and has no listener now.
-        ServidorSimulado reservado{ServidorSimulado::Opcoes()};
-        porta = reservado.porta();
-    }
+    // Bound but not listening: a connection to it is refused.
+    const Ouvinte recusada(false);
     PastaTemporaria pasta;
-    pasta.escrever("config.ini", "LOG_ENABLED=NO\nHOST=127.0.0.1\nPORTA=" + std::to_string(porta) +
+    pasta.escrever("config.ini", "LOG_ENABLED=NO\nHOST=127.0.0.1\nPORTA=" + recusada.porta() +
                                      "\nNUMERO_JOGADOR=2\nNOME_TIME=Azul\n");
     const ResultadoProcesso r =
         executarProcesso(TRELVO_PROGRAM, {}, pasta.criarPasta("run"), std::chrono::seconds(30));

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,14 @@ TEST(StatusDeSaida, CadaFimTemOSeuStatus)
             ASSERT_TRUE(p.processo.terminou) << "signal " << p.processo.sinal << (p.processo.expirou ? ", killed" : "");
             EXPECT_EQ(p.processo.status, c.status);
             EXPECT_EQ(p.processo.erros, c.erros);
+            if (c.status == 0) {
+                EXPECT_EQ(p.servidor->ciclosRespondidos(), p.opcoes.ciclos + 1);
+            }
+            // Only the refused player never reaches the stand-in.
+            if (p.servidor->jogadorConectou()) {
+                const std::vector<std::string> f = p.servidor->falhas();
+                EXPECT_TRUE(f.empty()) << f.front();
+            }
         }
     }
 }

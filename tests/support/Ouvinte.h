@@ -16,7 +16,7 @@ class Ouvinte {
 public:
     explicit Ouvinte(bool escutar = true)
     {
-        mFd = socket(AF_INET, SOCK_STREAM, 0);
+        mFd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (mFd < 0) {
             throw std::runtime_error("socket");
         }

@@ -509,7 +509,7 @@ bool ServidorSimulado::enviar(const std::string& texto, int partes, unsigned lon
 {
     const unsigned long n = anunciado > 0 ? anunciado : texto.size();
     std::string quadro;
-    quadro.reserve(n + 4);
+    quadro.reserve(texto.size() + 4);
     quadro += static_cast<char>((n >> 24) & 0xFF);
     quadro += static_cast<char>((n >> 16) & 0xFF);
     quadro += static_cast<char>((n >> 8) & 0xFF);

@@ -43,10 +43,10 @@
 // failure and closes the connection instead of hanging.
 //
 // Cycles: perception 0 is the one the player waits for after its scene text
-// (its answer is the init text); perceptions 1..`ciclos` follow (`ciclos` -1:
-// not even perception 0); after the answer to the last one the connection is
-// closed, or reset as a server process that is stopped resets it, and the
-// player must end by itself. Frames are recorded with the number of the perception they
+// (its answer is the init text); perceptions 1..`ciclos` follow (`ciclos`
+// -1: not even perception 0); after the answer to the last one the
+// connection is closed, or reset as a server process that is stopped resets
+// it, and the player must end by itself. Frames are recorded with the number of the perception they
 // answer; the scene text with cycle -1.
 //
 // Joints: a joint moves in a cycle by the last velocity that the player gave
