@@ -46,8 +46,8 @@
 // (its answer is the init text); perceptions 1..`ciclos` follow (`ciclos`
 // -1: not even perception 0); after the answer to the last one the
 // connection is closed, or reset as a server process that is stopped resets
-// it, and the player must end by itself. Frames are recorded with the number of the perception they
-// answer; the scene text with cycle -1.
+// it, and the player must end by itself. Frames are recorded with the number
+// of the perception they answer; the scene text with cycle -1.
 //
 // Joints: a joint moves in a cycle by the last velocity that the player gave
 // it in that cycle (degrees per cycle; "he1" moves "hj1", "lle3" moves
