@@ -24,15 +24,21 @@ const int kSemJogo = 3;       // no game could start
 const int kFluxoInvalido = 4; // the player stopped on what the server sent
 
 // The connection closing, resetting or breaking is how a server ends a
-// game, and a failure only while no perception has arrived. A length
-// prefix past belief is the server's fault whenever it comes; anything else
-// (a number that does not convert) is the player number's before the first
-// perception and a perception's after it.
+// game, and a failure only while no perception has arrived.
+int statusDaConexaoPerdida(bool recebeuPercepcao)
+{
+    return recebeuPercepcao ? kJogoEncerrado : kSemJogo;
+}
+
+// A length prefix past belief is the server's fault whenever it comes;
+// anything else that is not the connection going (a number that does not
+// convert) is the player number's before the first perception and a
+// perception's after it.
 int statusDoFim(const std::exception& e, bool recebeuPercepcao)
 {
     if (dynamic_cast<const ConexaoEncerrada*>(&e) != nullptr ||
         dynamic_cast<const boost::system::system_error*>(&e) != nullptr) {
-        return recebeuPercepcao ? kJogoEncerrado : kSemJogo;
+        return statusDaConexaoPerdida(recebeuPercepcao);
     }
     if (dynamic_cast<const ErroFluxoSensor*>(&e) != nullptr) {
         return kFluxoInvalido;
@@ -127,7 +133,7 @@ int main(int argc, char* argv[])
         return statusDoFim(e, recebeuPercepcao);
     } catch (const boost::system::error_code& e) {
         std::cerr << e.message() << std::endl;
-        return recebeuPercepcao ? kJogoEncerrado : kSemJogo;
+        return statusDaConexaoPerdida(recebeuPercepcao);
     }
     return kJogoEncerrado;
 }
