@@ -11,6 +11,7 @@
 #include "Utilidade/PropertyReader.h"
 #include "agente/src/Agente.h"
 #include "agente/src/configure_logger.h"
+#include "agente/src/identificacao.h"
 #include "atuador/src/Atuador.h"
 #include "sensor/src/Sensor.h"
 
@@ -109,6 +110,14 @@ int main(int argc, char* argv[])
     default:
         TLOG(log_INFO) << "Use: Trelvo3D <num_jogador> <nome_time> <host> <port>";
         return 1;
+    }
+
+    // The values are settled: one that the init message cannot carry is
+    // refused before the server hears from the player at all.
+    const std::string recusa = recusaDaIdentificacao(numero, nomeTime);
+    if (!recusa.empty()) {
+        std::cerr << recusa << std::endl;
+        return kSemJogo;
     }
 
     // Whatever goes wrong from the connection on (an unreachable server, a

@@ -38,6 +38,8 @@ TEST(JogoSegundo, BeamUmaVezComAsPosicoesDoSegundoPrograma)
         {"2", "(beam 45.0 0.0 0.0)"},
         {"3", "(beam -0.5 0.0 0.0)"},
         {"6", "(beam 10.0 -10.0 0.0)"},
+        {"0", "(beam 10.0 -10.0 0.0)"}, // the lowest and highest numbers the init carries
+        {"11", "(beam 10.0 -10.0 0.0)"},
     };
     for (const Caso& c : casos) {
         PartidaSegundo p(CICLO_DECISAO - 1);

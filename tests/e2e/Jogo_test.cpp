@@ -46,6 +46,8 @@ TEST(Jogo, BeamUmaVezComAPosicaoDoNumeroEAteLaSoComandosNulos)
         {"2", 0, "(beam 10.0 0.0 0.0)"},
         {"3", 0, "(beam 10.0 -1.0 0.0)"},
         {"5", 0, "(beam 10.0 -10.0 0.0)"},
+        {"0", 0, "(beam 10.0 -10.0 0.0)"}, // the lowest and highest numbers the init carries
+        {"11", 0, "(beam 10.0 -10.0 0.0)"},
         {"2", 7, "(beam 10.0 -10.0 0.0)"},
         {"2", 1, "(beam -30.0 0.0 0.0)"},
     };

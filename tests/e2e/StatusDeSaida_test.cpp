@@ -1,7 +1,8 @@
 // How each way a player can end is told by its exit status, for the scripts
 // and supervisors that start players and restart them: 0 a game was played
 // and the server ended it, 3 no game could start, 4 the player stopped on
-// what the server sent.
+// what the server sent. A value that the init message cannot carry is
+// refused with 3 before the server hears a byte.
 
 #include <functional>
 #include <string>
@@ -49,14 +50,23 @@ TEST(StatusDeSaida, CadaFimTemOSeuStatus)
         std::function<void(Partida&)> preparar;
         std::string erros;
         int status;
+        bool chegaAoServidor = true;
     };
     const Caso casos[] = {
-        {"nothing listens on the port",
-         [&recusada](Partida& p) {
-             p.portaNoArquivo = recusada.porta();
-             p.opcoes.limiteAceite = 0.5;
-         },
-         "Connection refused\nBroken pipe\n", 3},
+        {"nothing listens on the port", [&recusada](Partida& p) { p.portaNoArquivo = recusada.porta(); },
+         "Connection refused\nBroken pipe\n", 3, false},
+        {"a player number above 11", [](Partida& p) { p.numero = "12"; },
+         "Erro: numero de jogador 12 fora de 0 a 11 (0 deixa o servidor escolher)\n", 3, false},
+        {"a negative player number given as an argument", [](Partida& p) { p.argumentos = {"-1"}; },
+         "Erro: numero de jogador -1 fora de 0 a 11 (0 deixa o servidor escolher)\n", 3, false},
+        {"a team name with a blank", [](Partida& p) { p.time = "My Team"; },
+         "Erro: nome do time \"My Team\" invalido: sem espacos, tabulacoes, quebras de linha nem parenteses\n", 3,
+         false},
+        {"a team name with a parenthesis, given as an argument",
+         [](Partida& p) { p.argumentos = {"2", "X))(beam 1 2 3"}; },
+         "Erro: nome do time \"X))(beam 1 2 3\" invalido: sem espacos, tabulacoes, quebras de linha nem "
+         "parenteses\n",
+         3, false},
         {"a player number that is no number", [](Partida& p) { p.numero = "abc"; }, "Error converting abc to i\n",
          3},
         {"closed before the first perception", [](Partida& p) { p.opcoes.ciclos = -1; },
@@ -84,6 +94,10 @@ TEST(StatusDeSaida, CadaFimTemOSeuStatus)
             SCOPED_TRACE(std::string(programa) + ": " + c.nome);
             Partida p(10);
             p.programa = programa;
+            if (!c.chegaAoServidor) {
+                // It never comes: wait for it only briefly.
+                p.opcoes.limiteAceite = 0.5;
+            }
             c.preparar(p);
             p.jogar();
             ASSERT_TRUE(p.processo.terminou) << "signal " << p.processo.sinal << (p.processo.expirou ? ", killed" : "");
@@ -92,8 +106,10 @@ TEST(StatusDeSaida, CadaFimTemOSeuStatus)
             if (c.status == 0) {
                 EXPECT_EQ(p.servidor->ciclosRespondidos(), p.opcoes.ciclos + 1);
             }
-            // Only the refused player never reaches the stand-in.
-            if (p.servidor->jogadorConectou()) {
+            if (!c.chegaAoServidor) {
+                EXPECT_FALSE(p.servidor->jogadorConectou());
+                EXPECT_TRUE(p.servidor->quadros().empty());
+            } else {
                 const std::vector<std::string> f = p.servidor->falhas();
                 EXPECT_TRUE(f.empty()) << f.front();
             }
