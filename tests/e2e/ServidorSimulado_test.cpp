@@ -7,6 +7,8 @@
 #include <sys/time.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <chrono>
 #include <cmath>
 #include <functional>
@@ -70,6 +72,25 @@ public:
                               (prefixo[2] << 8) | prefixo[3];
         texto.assign(n, '\0');
         return n == 0 || lerTudo(&texto[0], n);
+    }
+
+    // Blocks for up to `segundos` for the next byte without taking it: true
+    // when one came, false at the end of the stream or after the time.
+    bool aguardarDados(double segundos)
+    {
+        const long us = static_cast<long>(segundos * 1e6);
+        timeval limite = {us / 1000000, us % 1000000};
+        setsockopt(mFd, SOL_SOCKET, SO_RCVTIMEO, &limite, sizeof limite);
+        char c;
+        return recv(mFd, &c, 1, MSG_PEEK) > 0;
+    }
+
+    // Polls without sleeping until the server ends the stream.
+    void girarAteOFim()
+    {
+        char c;
+        while (recv(mFd, &c, 1, MSG_PEEK | MSG_DONTWAIT) < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        }
     }
 
     std::vector<std::string> recebidas;
@@ -565,4 +586,52 @@ TEST(ServidorSimulado, PararFechaALigacaoNoMeioDoJogo)
     EXPECT_GE(s.servidor->ciclosRespondidos(), 4);
     EXPECT_LT(s.servidor->ciclosRespondidos(), 1000);
     EXPECT_TRUE(s.servidor->falhas().empty());
+}
+
+TEST(ServidorSimulado, NoSilencioContaOTempoDeCpuEOsBytesDoJogador)
+{
+    enum Depois { DORME, GIRA, ESCREVE };
+    struct Caso {
+        const char* nome;
+        Depois depois;
+    };
+    const Caso casos[] = {{"asleep", DORME}, {"spinning", GIRA}, {"writing", ESCREVE}};
+    for (const Caso& c : casos) {
+        ServidorSimulado::Opcoes o = comCiclos(2);
+        o.silencio = 1.0;
+        const Depois depois = c.depois;
+        // The last cycle closes only once the client sleeps in its receive,
+        // so it first waits a little for a perception that does not come.
+        Sessao s(o, [depois](ClienteRoteirizado& cl) {
+            cl.enviar("(scene rsg/agent/nao/nao.rsg)");
+            std::string p;
+            for (int k = 0; k <= 2 && cl.receber(p); ++k) {
+                cl.enviar(k == 0 ? "(init (unum 2)(teamname Azul))" : "(he1 0)");
+            }
+            if (cl.aguardarDados(0.2)) {
+                return;
+            }
+            if (depois == GIRA) {
+                cl.girarAteOFim();
+                return;
+            }
+            if (depois == ESCREVE) {
+                cl.enviar("(syn)");
+            }
+            cl.aguardarDados(20.0);
+        });
+        s.jogar();
+        const ServidorSimulado& sv = *s.servidor;
+        ASSERT_TRUE(sv.falhas().empty()) << c.nome << ": " << sv.falhas().front();
+        const Silencio r = sv.silencio();
+        ASSERT_TRUE(r.medido) << c.nome;
+        EXPECT_TRUE(r.vivo) << c.nome;
+        EXPECT_EQ(r.bytes, depois == ESCREVE ? 9u : 0u) << c.nome;
+        // This process's CPU time: the server's own polling counts too.
+        if (depois == GIRA) {
+            EXPECT_GT(r.cpu, 0.2) << c.nome;
+        } else {
+            EXPECT_LT(r.cpu, 0.1) << c.nome;
+        }
+    }
 }

@@ -23,6 +23,7 @@
 #include <cstring>
 #include <fstream>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -382,6 +383,12 @@ std::string ServidorSimulado::metodo() const
     return mPorProc ? "proc" : "lacuna";
 }
 
+Silencio ServidorSimulado::silencio() const
+{
+    std::lock_guard<std::mutex> trava(mMutex);
+    return mSilencio;
+}
+
 void ServidorSimulado::registrar(int ciclo, const std::string& quadro)
 {
     std::lock_guard<std::mutex> trava(mMutex);
@@ -408,7 +415,8 @@ void ServidorSimulado::executar()
                 falhar("expected the scene text, got: " + cena);
             } else {
                 double tempo = mOpcoes.tempoInicial;
-                for (int k = 0; k <= mOpcoes.ciclos && !mParar; ++k) {
+                int k = 0;
+                for (; k <= mOpcoes.ciclos && !mParar; ++k) {
                     CenaCiclo c;
                     c.ciclo = k;
                     c.tempo = k == 0 ? mOpcoes.tempoInicial : centesimos(tempo + 0.02);
@@ -440,6 +448,9 @@ void ServidorSimulado::executar()
                         break;
                     }
                     aplicarVelocidades(k);
+                }
+                if (k > mOpcoes.ciclos && mOpcoes.silencio > 0.0) {
+                    calar();
                 }
             }
         }
@@ -595,6 +606,22 @@ bool ServidorSimulado::receber(int ciclo, long esperaUs, bool& fechou)
     return leu;
 }
 
+std::size_t ServidorSimulado::lerUmPouco(char* bloco, std::size_t tamanho)
+{
+    pollfd p = {mSocket, POLLIN, 0};
+    if (poll(&p, 1, 20) <= 0) {
+        return 0;
+    }
+    const ssize_t r = recv(mSocket, bloco, tamanho, 0);
+    if (r > 0) {
+        return static_cast<std::size_t>(r);
+    }
+    if (r == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
+        mJogadorFechou = true;
+    }
+    return 0;
+}
+
 bool ServidorSimulado::lerQuadro(std::string& quadro, double limite)
 {
     const Relogio::time_point inicio = Relogio::now();
@@ -606,20 +633,9 @@ bool ServidorSimulado::lerQuadro(std::string& quadro, double limite)
             falhar("a frame announces more bytes than any message holds");
             return false;
         }
-        bool fechou = false;
-        pollfd p = {mSocket, POLLIN, 0};
-        if (poll(&p, 1, 20) <= 0) {
-            continue;
-        }
         char bloco[4096];
-        const ssize_t r = recv(mSocket, bloco, sizeof bloco, 0);
-        if (r > 0) {
-            mLeitor.acrescentar(bloco, static_cast<std::size_t>(r));
-        } else if (r == 0 || (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR)) {
-            fechou = true;
-        }
-        if (fechou) {
-            mJogadorFechou = true;
+        mLeitor.acrescentar(bloco, lerUmPouco(bloco, sizeof bloco));
+        if (mJogadorFechou) {
             return false;
         }
     }
@@ -730,6 +746,52 @@ bool ServidorSimulado::conferirInit()
     mUnum = unum;
     mNomeTime = time;
     return true;
+}
+
+// Nothing goes out; whatever comes in is counted and dropped.
+void ServidorSimulado::calar()
+{
+    Silencio s;
+    const double antes = cpuDoJogador();
+    const Relogio::time_point inicio = Relogio::now();
+    while (!mParar && !mJogadorFechou && segundosDesde(inicio) < mOpcoes.silencio) {
+        char bloco[4096];
+        s.bytes += lerUmPouco(bloco, sizeof bloco);
+    }
+    const double depois = cpuDoJogador();
+    s.medido = antes >= 0.0 && depois >= 0.0;
+    s.cpu = s.medido ? depois - antes : 0.0;
+    s.vivo = s.medido && !mJogadorFechou;
+    std::lock_guard<std::mutex> trava(mMutex);
+    mSilencio = s;
+}
+
+// User and system time of the player's whole process, in seconds; -1 when
+// it cannot be read or the process has ended (a zombie).
+double ServidorSimulado::cpuDoJogador() const
+{
+    if (mPid <= 0) {
+        return -1.0;
+    }
+    const std::string stat = lerArquivo("/proc/" + std::to_string(mPid) + "/stat");
+    const std::string::size_type fimNome = stat.rfind(')');
+    if (fimNome == std::string::npos) {
+        return -1.0;
+    }
+    // After the name: state, then ten fields, then utime and stime.
+    std::istringstream campos(stat.substr(fimNome + 1));
+    std::string estado;
+    std::string ignorado;
+    campos >> estado;
+    for (int i = 0; i < 10; ++i) {
+        campos >> ignorado;
+    }
+    unsigned long long usuario = 0;
+    unsigned long long sistema = 0;
+    if (!(campos >> usuario >> sistema) || estado == "Z" || estado == "X") {
+        return -1.0;
+    }
+    return static_cast<double>(usuario + sistema) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 void ServidorSimulado::aplicarVelocidades(int ciclo)

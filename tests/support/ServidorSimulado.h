@@ -46,7 +46,9 @@
 // (its answer is the init text); perceptions 1..`ciclos` follow (`ciclos`
 // -1: not even perception 0); after the answer to the last one the
 // connection is closed, or reset as a server process that is stopped resets
-// it, and the player must end by itself. Frames are recorded with the number
+// it, and the player must end by itself. With `silencio`, the server first
+// stays silent for that long with the connection open, as a server that has
+// stopped sending does, and tells what the player did meanwhile. Frames are recorded with the number
 // of the perception they answer; the scene text with cycle -1.
 //
 // Joints: a joint moves in a cycle by the last velocity that the player gave
@@ -73,6 +75,14 @@ struct CenaCiclo {
     std::string extra;                  // sections appended as they are
     int partes = 1;                     // pieces to send it in; the first ends in the prefix
     unsigned long anunciado = 0;        // > 0: the length the prefix announces instead
+};
+
+// What the player did while the server was silent.
+struct Silencio {
+    bool medido = false;      // the player's process was read at both ends
+    double cpu = 0.0;         // CPU seconds its process used meanwhile
+    std::size_t bytes = 0;    // bytes it sent meanwhile
+    bool vivo = false;        // at the end it still ran, with the connection open
 };
 
 // One frame received from the player and the perception it answered.
@@ -124,6 +134,7 @@ public:
         bool guardarPercepcoes = true;    // keep texts and angles of each cycle
         pid_t pidVigiado = 0;             // thread to watch; 0: found by the socket
         bool resetar = false;             // end with a reset instead of a close
+        double silencio = 0.0;            // seconds of silence before the end
     };
 
     explicit ServidorSimulado(const Opcoes& opcoes, Roteiro roteiro = Roteiro());
@@ -158,6 +169,8 @@ public:
     std::string nomeTime() const;
     // How cycles were closed: "proc" (the process was watched) or "lacuna".
     std::string metodo() const;
+    // Set once the silence has passed (all cycles answered, `silencio` > 0).
+    Silencio silencio() const;
 
 private:
     enum Espera { ESPERA_NAO, ESPERA_SIM, ESPERA_DESCONHECIDA };
@@ -170,6 +183,9 @@ private:
 
     void executar();
     bool aceitar();
+    // What came within 20 ms, up to `tamanho` bytes; at the end of the
+    // stream or a failure, 0 and the player counts as gone.
+    std::size_t lerUmPouco(char* bloco, std::size_t tamanho);
     bool lerQuadro(std::string& quadro, double limite);
     bool enviar(const std::string& texto, int partes, unsigned long anunciado);
     bool receber(int ciclo, long esperaUs, bool& fechou);
@@ -182,6 +198,8 @@ private:
     pid_t acharProcesso(unsigned long inode) const;
     void aplicarVelocidades(int ciclo);
     bool conferirInit();
+    void calar();
+    double cpuDoJogador() const;
 
     Opcoes mOpcoes;
     Roteiro mRoteiro;
@@ -213,6 +231,7 @@ private:
     int mRespondidos = 0;
     int mUnum = -1;
     std::string mNomeTime;
+    Silencio mSilencio;
 };
 
 #endif
