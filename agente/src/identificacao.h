@@ -10,8 +10,9 @@
 
 // The line that refuses the player number or the team name, naming the value
 // and what is allowed, or the empty text when the init message can carry
-// both. A number text that is no number at all is not refused here: the agent
-// converts it and reports it with the conversion's own text.
+// both. A number too large for an int is out of range too; a number text that
+// is no number at all is not refused here: the agent converts it and reports
+// it with the conversion's own text.
 std::string recusaDaIdentificacao(const std::string& numero, const std::string& nomeTime);
 
 #endif

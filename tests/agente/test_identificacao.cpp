@@ -18,6 +18,9 @@ TEST(Identificacao, RecusaSoONumeroEONomeQueOInitNaoLeva)
         {"-1", "Azul", true},
         {"012", "Azul", true},  // read as 12
         {"+12", "Azul", true},
+        {"2147483648", "Azul", true}, // too large for an int
+        {" -99999999999", "Azul", true},
+        {"-", "Azul", false},
         {"3abc", "Azul", false}, // read as 3, as the agent reads it
         {"abc", "Azul", false},  // no number: the agent reports it
         {"", "Azul", false},
