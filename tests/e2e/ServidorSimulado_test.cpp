@@ -598,7 +598,7 @@ TEST(ServidorSimulado, NoSilencioContaOTempoDeCpuEOsBytesDoJogador)
     const Caso casos[] = {{"asleep", DORME}, {"spinning", GIRA}, {"writing", ESCREVE}};
     for (const Caso& c : casos) {
         ServidorSimulado::Opcoes o = comCiclos(2);
-        o.silencio = 1.0;
+        o.silencio = 1.5;
         const Depois depois = c.depois;
         // The last cycle closes only once the client sleeps in its receive,
         // so it first waits a little for a perception that does not come.
@@ -608,7 +608,7 @@ TEST(ServidorSimulado, NoSilencioContaOTempoDeCpuEOsBytesDoJogador)
             for (int k = 0; k <= 2 && cl.receber(p); ++k) {
                 cl.enviar(k == 0 ? "(init (unum 2)(teamname Azul))" : "(he1 0)");
             }
-            if (cl.aguardarDados(0.2)) {
+            if (cl.aguardarDados(0.5)) {
                 return;
             }
             if (depois == GIRA) {
@@ -627,9 +627,10 @@ TEST(ServidorSimulado, NoSilencioContaOTempoDeCpuEOsBytesDoJogador)
         ASSERT_TRUE(r.medido) << c.nome;
         EXPECT_TRUE(r.vivo) << c.nome;
         EXPECT_EQ(r.bytes, depois == ESCREVE ? 9u : 0u) << c.nome;
-        // This process's CPU time: the server's own polling counts too.
+        // This process's CPU time: the server's own polling counts too. A
+        // second of spinning stays above the bound even on a crowded machine.
         if (depois == GIRA) {
-            EXPECT_GT(r.cpu, 0.2) << c.nome;
+            EXPECT_GT(r.cpu, 0.1) << c.nome;
         } else {
             EXPECT_LT(r.cpu, 0.1) << c.nome;
         }

@@ -3,6 +3,7 @@
 // waits in its receive without a time-out. It must wait asleep, not spin,
 // and end as at any game's end once the server closes.
 
+#include <cstdlib>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,11 @@ TEST(Silencio, JogadorEsperaDormindoEnquantoOServidorCalaETerminaQuandoFecha)
         p.esperarJogoCompleto();
         const Silencio s = p.servidor->silencio();
         ASSERT_TRUE(s.medido);
+        // The time measured is the player's own.
+        char* caminho = realpath(programa, nullptr);
+        ASSERT_NE(caminho, nullptr);
+        EXPECT_EQ(s.programa, caminho);
+        std::free(caminho);
         EXPECT_TRUE(s.vivo);
         EXPECT_EQ(s.bytes, 0u);
         EXPECT_LT(s.cpu, kCpuMaxima);

@@ -470,6 +470,13 @@ bool ServidorSimulado::aceitar()
     const Relogio::time_point inicio = Relogio::now();
     while (!mParar) {
         if (segundosDesde(inicio) > mOpcoes.limiteAceite) {
+            // A player that came just now is still served; one that comes
+            // later is refused, rather than left unseen in the queue.
+            mSocket = accept4(mEscuta, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (mSocket >= 0) {
+                break;
+            }
+            fechar(mEscuta);
             falhar("no player connected");
             return false;
         }
@@ -752,6 +759,12 @@ bool ServidorSimulado::conferirInit()
 void ServidorSimulado::calar()
 {
     Silencio s;
+    char exe[4096];
+    const std::string link = "/proc/" + std::to_string(mPid) + "/exe";
+    const ssize_t n = mPid > 0 ? readlink(link.c_str(), exe, sizeof exe) : -1;
+    if (n > 0) {
+        s.programa.assign(exe, static_cast<std::size_t>(n));
+    }
     const double antes = cpuDoJogador();
     const Relogio::time_point inicio = Relogio::now();
     while (!mParar && !mJogadorFechou && segundosDesde(inicio) < mOpcoes.silencio) {

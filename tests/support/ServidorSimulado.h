@@ -83,6 +83,7 @@ struct Silencio {
     double cpu = 0.0;         // CPU seconds its process used meanwhile
     std::size_t bytes = 0;    // bytes it sent meanwhile
     bool vivo = false;        // at the end it still ran, with the connection open
+    std::string programa;     // the executable of the process measured
 };
 
 // One frame received from the player and the perception it answered.
@@ -129,7 +130,7 @@ public:
         int ciclos = 100;                 // perceptions after the first one
         double tempoInicial = 0.0;        // time of perception 0
         double limiteCiclo = 20.0;        // seconds for one cycle's answer
-        double limiteAceite = 30.0;       // seconds to wait for the player
+        double limiteAceite = 30.0;       // seconds to wait for the player; later ones are refused
         double lacunaSemDados = 0.05;     // fallback end of a cycle, seconds
         bool guardarPercepcoes = true;    // keep texts and angles of each cycle
         pid_t pidVigiado = 0;             // thread to watch; 0: found by the socket
@@ -142,7 +143,8 @@ public:
     ServidorSimulado(const ServidorSimulado&) = delete;
     ServidorSimulado& operator=(const ServidorSimulado&) = delete;
 
-    // The listening port; the socket is open from construction on.
+    // The listening port; the socket is open from construction on, and
+    // closed if the wait for a player ends without one.
     unsigned short porta() const { return mPorta; }
     // Angle of a joint at the start (before iniciar).
     void definirAngulo(const std::string& junta, double graus) { mAngulos[junta] = graus; }
