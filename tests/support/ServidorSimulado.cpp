@@ -152,6 +152,18 @@ std::string lerArquivo(const std::string& caminho)
     return s;
 }
 
+// The fields of /proc/<pid>/stat after the process's name, from its state
+// on; empty when the process is gone.
+std::string camposDoStat(pid_t pid)
+{
+    const std::string stat = lerArquivo("/proc/" + std::to_string(pid) + "/stat");
+    const std::string::size_type fimNome = stat.rfind(')');
+    if (fimNome == std::string::npos || fimNome + 2 >= stat.size()) {
+        return std::string();
+    }
+    return stat.substr(fimNome + 2);
+}
+
 } // namespace
 
 const std::vector<std::string>& juntasDoRobo()
@@ -786,13 +798,8 @@ double ServidorSimulado::cpuDoJogador() const
     if (mPid <= 0) {
         return -1.0;
     }
-    const std::string stat = lerArquivo("/proc/" + std::to_string(mPid) + "/stat");
-    const std::string::size_type fimNome = stat.rfind(')');
-    if (fimNome == std::string::npos) {
-        return -1.0;
-    }
-    // After the name: state, then ten fields, then utime and stime.
-    std::istringstream campos(stat.substr(fimNome + 1));
+    // The state, then ten fields, then utime and stime.
+    std::istringstream campos(camposDoStat(mPid));
     std::string estado;
     std::string ignorado;
     campos >> estado;
@@ -917,17 +924,12 @@ bool ServidorSimulado::filaPorDiagnostico(FilaTcp& r)
 
 ServidorSimulado::Espera ServidorSimulado::jogadorDormeNoSocket()
 {
-    const std::string base = "/proc/" + std::to_string(mPid);
-    const std::string stat = lerArquivo(base + "/stat");
-    const std::string::size_type fimNome = stat.rfind(')');
-    if (fimNome == std::string::npos || fimNome + 2 >= stat.size()) {
-        // Gone: its socket will tell the rest.
+    const std::string campos = camposDoStat(mPid);
+    // Gone, or not asleep: when gone, its socket will tell the rest.
+    if (campos.empty() || campos[0] != 'S') {
         return ESPERA_NAO;
     }
-    if (stat[fimNome + 2] != 'S') {
-        return ESPERA_NAO;
-    }
-    std::string wchan = lerArquivo(base + "/wchan");
+    std::string wchan = lerArquivo("/proc/" + std::to_string(mPid) + "/wchan");
     while (!wchan.empty() && (wchan.back() == '\n' || wchan.back() == ' ')) {
         wchan.pop_back();
     }

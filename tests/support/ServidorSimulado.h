@@ -48,8 +48,9 @@
 // connection is closed, or reset as a server process that is stopped resets
 // it, and the player must end by itself. With `silencio`, the server first
 // stays silent for that long with the connection open, as a server that has
-// stopped sending does, and tells what the player did meanwhile. Frames are recorded with the number
-// of the perception they answer; the scene text with cycle -1.
+// stopped sending does, and tells what the player did meanwhile. Frames are
+// recorded with the number of the perception they answer; the scene text
+// with cycle -1.
 //
 // Joints: a joint moves in a cycle by the last velocity that the player gave
 // it in that cycle (degrees per cycle; "he1" moves "hj1", "lle3" moves
