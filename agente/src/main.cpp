@@ -11,7 +11,7 @@
 #include "Utilidade/PropertyReader.h"
 #include "agente/src/Agente.h"
 #include "agente/src/configure_logger.h"
-#include "agente/src/identificacao.h"
+#include "agente/src/valores_de_inicio.h"
 #include "atuador/src/Atuador.h"
 #include "sensor/src/Sensor.h"
 
@@ -19,9 +19,11 @@ namespace {
 
 const char* const kArquivoConfiguracao = "../config.ini";
 
-// How the player ended, for the scripts and supervisors that start it.
+// How the player ended, for the scripts and supervisors that start it. Only
+// 3 is worth a retry: 2 needs a value mended first.
 const int kJogoEncerrado = 0; // a game was played and the server ended it
-const int kSemJogo = 3;       // no game could start
+const int kValorInvalido = 2; // the configuration, or a value from it or the arguments
+const int kSemJogo = 3;       // no game could start: no server was reached, or it went away first
 const int kFluxoInvalido = 4; // the player stopped on what the server sent
 
 // The connection closing, resetting or breaking is how a server ends a
@@ -33,8 +35,8 @@ int statusDaConexaoPerdida(bool recebeuPercepcao)
 
 // A length prefix past belief is the server's fault whenever it comes;
 // anything else that is not the connection going (a number that does not
-// convert) is the player number's before the first perception and a
-// perception's after it.
+// convert) is a perception's once one has arrived, and before that no game
+// could start.
 int statusDoFim(const std::exception& e, bool recebeuPercepcao)
 {
     if (dynamic_cast<const ConexaoEncerrada*>(&e) != nullptr ||
@@ -58,10 +60,10 @@ int main(int argc, char* argv[])
         config = PropertyReader().read(kArquivoConfiguracao);
     } catch (const PropertyStreamError&) {
         std::cerr << "Erro: nao foi possivel ler " << kArquivoConfiguracao << std::endl;
-        return 2;
+        return kValorInvalido;
     } catch (const BadPropertyFormatException&) {
         std::cerr << "Erro: linha mal formada em " << kArquivoConfiguracao << std::endl;
-        return 2;
+        return kValorInvalido;
     }
 
     configure_logger(config.Get("LOG_ENABLED") == "YES", config.Get("LOG_LEVEL"));
@@ -112,17 +114,17 @@ int main(int argc, char* argv[])
         return 1;
     }
 
-    // The values are settled: one that the init message cannot carry is
-    // refused before the server hears from the player at all.
-    const std::string recusa = recusaDaIdentificacao(numero, nomeTime);
+    // The values are settled: one that cannot start a game is refused before
+    // the server hears from the player at all, as the configuration is.
+    const std::string recusa = recusaDosValoresDeInicio(numero, nomeTime, porta);
     if (!recusa.empty()) {
         std::cerr << recusa << std::endl;
-        return kSemJogo;
+        return kValorInvalido;
     }
 
     // Whatever goes wrong from the connection on (an unreachable server, a
-    // player number that is no number, a broken perception, the server going
-    // away) ends the player here with its text and a status that tells how.
+    // broken perception, the server going away) ends the player here with its
+    // text and a status that tells how.
     bool recebeuPercepcao = false;
     try {
         TLOG(log_DEBUG) << "Iniciando a conexao.";

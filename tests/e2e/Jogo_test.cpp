@@ -350,28 +350,32 @@ TEST(Jogo, ComRegistroEmDepuracaoJogaIgual)
     EXPECT_NE(p.processo.erros.find(" - debug - Beam position: (beam 10.0 0.0 0.0)"), std::string::npos);
 }
 
-TEST(Jogo, NumeroQueNaoENumeroTerminaComOErroDeConversao)
+// A player number that is no number, from the file, an argument or a file
+// that lacks it, is refused before the player connects: no retry mends it.
+TEST(Jogo, NumeroQueNaoENumeroERecusadoAntesDeConectar)
 {
     struct Caso {
-        const char* noArquivo;
+        const char* noArquivo; // nullptr: the file has no player number
         std::vector<std::string> argumentos;
-        const char* erro;
+        std::string erro;
     };
+    const std::string permitido = " invalido: so algarismos, de 0 a 11 (0 deixa o servidor escolher)\n";
     const Caso casos[] = {
-        {"abc", {}, "Error converting abc to i\n"},
-        {"2", {"x7", "Azul"}, "Error converting x7 to i\n"},
+        {"abc", {}, "Erro: numero de jogador \"abc\"" + permitido},
+        {"2", {"x7", "Azul"}, "Erro: numero de jogador \"x7\"" + permitido},
+        {nullptr, {}, "Erro: numero de jogador \"\"" + permitido},
     };
     for (const Caso& c : casos) {
         Partida p(5);
-        p.numero = c.noArquivo;
+        p.numeroNoArquivo = c.noArquivo != nullptr;
+        p.numero = c.noArquivo != nullptr ? c.noArquivo : "";
         p.argumentos = c.argumentos;
+        p.opcoes.limiteAceite = 0.5;
         p.jogar();
         EXPECT_TRUE(p.processo.terminou) << c.erro;
-        EXPECT_EQ(p.processo.status, 3) << c.erro;
+        EXPECT_EQ(p.processo.status, 2) << c.erro;
         EXPECT_EQ(p.processo.erros, c.erro);
-        // It connected, then went without a word.
-        EXPECT_TRUE(p.servidor->jogadorConectou()) << c.erro;
-        EXPECT_TRUE(p.servidor->quadros().empty()) << c.erro;
+        EXPECT_FALSE(p.servidor->jogadorConectou()) << c.erro;
     }
 }
 
@@ -391,6 +395,7 @@ TEST(Jogo, ArgumentosTomamOLugarDoArquivo)
     const Caso casos[] = {
         {{"3"}, "", "", 3, "Arquivo"},
         {{"4", "Dois"}, "", "", 4, "Dois"},
+        {{"07", "Dois"}, "", "", 7, "Dois"}, // a leading zero goes as it always went
         {{"5", "Tres", "127.0.0.1"}, "ninguem.invalid", "", 5, "Tres"},
         {{"6", "Quatro", "127.0.0.1", "@porta"}, "ninguem.invalid", "1", 6, "Quatro"},
     };
@@ -407,18 +412,6 @@ TEST(Jogo, ArgumentosTomamOLugarDoArquivo)
             "(init (unum " + std::to_string(c.numero) + ")(teamname " + std::string(c.time) + "))";
         EXPECT_EQ(p.ciclo(0), std::vector<std::string>{init}) << c.argumentos.size() << " arguments";
     }
-}
-
-// A file without the player number hands the empty text on, which is no
-// number: the player reports it and ends.
-TEST(Jogo, SemNumeroNoArquivoTerminaComOErroDeConversao)
-{
-    Partida p(5);
-    p.numeroNoArquivo = false;
-    p.jogar();
-    EXPECT_TRUE(p.processo.terminou);
-    EXPECT_EQ(p.processo.status, 3);
-    EXPECT_EQ(p.processo.erros, "Error converting  to i\n");
 }
 
 TEST(Jogo, OServidorFechandoTerminaOJogador)

@@ -1,8 +1,9 @@
 // How each way a player can end is told by its exit status, for the scripts
 // and supervisors that start players and restart them: 0 a game was played
-// and the server ended it, 3 no game could start, 4 the player stopped on
-// what the server sent. A value that the init message cannot carry is
-// refused with 3 before the server hears a byte.
+// and the server ended it, 2 a value must be mended first, 3 no game could
+// start (worth a retry), 4 the player stopped on what the server sent. A
+// value that cannot start a game is refused with 2 before the server hears a
+// byte.
 
 #include <functional>
 #include <string>
@@ -18,6 +19,10 @@
 namespace {
 
 const std::string kSemConversao = "1" + std::string(400, '0');
+
+const std::string kNumeroPermitido = "so algarismos, de 0 a 11 (0 deixa o servidor escolher)\n";
+const std::string kNomePermitido =
+    "nao vazio, sem espacos, tabulacoes, quebras de linha, parenteses nem aspas\n";
 
 // Perception `ciclo` carries a gyroscope rate too large for a double.
 std::function<void(CenaCiclo&)> numeroSemConversaoNo(int ciclo)
@@ -56,19 +61,24 @@ TEST(StatusDeSaida, CadaFimTemOSeuStatus)
         {"nothing listens on the port", [&recusada](Partida& p) { p.portaNoArquivo = recusada.porta(); },
          "Connection refused\nBroken pipe\n", 3, false},
         {"a player number above 11", [](Partida& p) { p.numero = "12"; },
-         "Erro: numero de jogador 12 fora de 0 a 11 (0 deixa o servidor escolher)\n", 3, false},
+         "Erro: numero de jogador 12 fora de 0 a 11 (0 deixa o servidor escolher)\n", 2, false},
         {"a negative player number given as an argument", [](Partida& p) { p.argumentos = {"-1"}; },
-         "Erro: numero de jogador -1 fora de 0 a 11 (0 deixa o servidor escolher)\n", 3, false},
+         "Erro: numero de jogador \"-1\" invalido: " + kNumeroPermitido, 2, false},
+        {"a player number with letters after its digits", [](Partida& p) { p.numero = "3abc"; },
+         "Erro: numero de jogador \"3abc\" invalido: " + kNumeroPermitido, 2, false},
+        {"a player number that is no number", [](Partida& p) { p.numero = "abc"; },
+         "Erro: numero de jogador \"abc\" invalido: " + kNumeroPermitido, 2, false},
         {"a team name with a blank", [](Partida& p) { p.time = "My Team"; },
-         "Erro: nome do time \"My Team\" invalido: sem espacos, tabulacoes, quebras de linha nem parenteses\n", 3,
-         false},
+         "Erro: nome do time \"My Team\" invalido: " + kNomePermitido, 2, false},
         {"a team name with a parenthesis, given as an argument",
          [](Partida& p) { p.argumentos = {"2", "X))(beam 1 2 3"}; },
-         "Erro: nome do time \"X))(beam 1 2 3\" invalido: sem espacos, tabulacoes, quebras de linha nem "
-         "parenteses\n",
-         3, false},
-        {"a player number that is no number", [](Partida& p) { p.numero = "abc"; }, "Error converting abc to i\n",
-         3},
+         "Erro: nome do time \"X))(beam 1 2 3\" invalido: " + kNomePermitido, 2, false},
+        {"an empty team name, given as an argument", [](Partida& p) { p.argumentos = {"2", ""}; },
+         "Erro: nome do time \"\" invalido: " + kNomePermitido, 2, false},
+        {"a team name with a double quote", [](Partida& p) { p.time = "a\"b"; },
+         "Erro: nome do time \"a\"b\" invalido: " + kNomePermitido, 2, false},
+        {"a port above 65535", [](Partida& p) { p.portaNoArquivo = "70000"; },
+         "Erro: porta \"70000\" fora de 1 a 65535\n", 2, false},
         {"closed before the first perception", [](Partida& p) { p.opcoes.ciclos = -1; },
          "Conexao encerrada pelo servidor\n", 3},
         {"reset before the first perception",
