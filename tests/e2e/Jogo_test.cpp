@@ -350,35 +350,6 @@ TEST(Jogo, ComRegistroEmDepuracaoJogaIgual)
     EXPECT_NE(p.processo.erros.find(" - debug - Beam position: (beam 10.0 0.0 0.0)"), std::string::npos);
 }
 
-// A player number that is no number, from the file, an argument or a file
-// that lacks it, is refused before the player connects: no retry mends it.
-TEST(Jogo, NumeroQueNaoENumeroERecusadoAntesDeConectar)
-{
-    struct Caso {
-        const char* noArquivo; // nullptr: the file has no player number
-        std::vector<std::string> argumentos;
-        std::string erro;
-    };
-    const std::string permitido = " invalido: so algarismos, de 0 a 11 (0 deixa o servidor escolher)\n";
-    const Caso casos[] = {
-        {"abc", {}, "Erro: numero de jogador \"abc\"" + permitido},
-        {"2", {"x7", "Azul"}, "Erro: numero de jogador \"x7\"" + permitido},
-        {nullptr, {}, "Erro: numero de jogador \"\"" + permitido},
-    };
-    for (const Caso& c : casos) {
-        Partida p(5);
-        p.numeroNoArquivo = c.noArquivo != nullptr;
-        p.numero = c.noArquivo != nullptr ? c.noArquivo : "";
-        p.argumentos = c.argumentos;
-        p.opcoes.limiteAceite = 0.5;
-        p.jogar();
-        EXPECT_TRUE(p.processo.terminou) << c.erro;
-        EXPECT_EQ(p.processo.status, 2) << c.erro;
-        EXPECT_EQ(p.processo.erros, c.erro);
-        EXPECT_FALSE(p.servidor->jogadorConectou()) << c.erro;
-    }
-}
-
 // Trailing arguments take the place of the file's player number, team, host
 // and port: the registration and the server reached tell which were used.
 TEST(Jogo, ArgumentosTomamOLugarDoArquivo)
